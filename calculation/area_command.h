@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace calculation {
+
+inline constexpr std::string_view refusal_message = "Треугольника не существует";
+inline constexpr std::string_view result_prefix = "Площадь треугольника= ";
+inline constexpr std::string_view area_pattern = "#####.###";
+
+// The area command: reads three side texts with Val, refuses a triangle in
+// which one side is longer than the sum of the other two, and otherwise gives
+// the result line with the area by Heron's formula rendered by area_pattern.
+// A degenerate triangle (one side equal to the sum of the others) has area 0.
+//
+// decimal_separator is the user's, as UTF-8. Raises runtime::Error when a
+// side cannot be read or a step leaves the double range.
+[[nodiscard]] std::string area_command(std::string_view text1, std::string_view text2,
+                                       std::string_view text3, std::string_view decimal_separator);
+
+// Heron's area of the sides a, b, c, taken in the arrangement that stays
+// accurate for needle-like triangles. The sides must pass the existence test.
+[[nodiscard]] double heron_area(double a, double b, double c);
+
+} // namespace calculation

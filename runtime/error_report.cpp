@@ -1,0 +1,12 @@
+#include "runtime/error_report.h"
+
+namespace runtime {
+
+ErrorReport report_of(const Error &error) {
+  return {
+      "Ошибка",
+      "Ошибка выполнения " + std::to_string(error.number()) + ":\n" + error.description(),
+  };
+}
+
+} // namespace runtime
