@@ -1,0 +1,19 @@
+# Shared by the set-up scripts: what the program needs to build and run.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+RUN_PACKAGES=(g++ cmake make qt6-base-dev fonts-dejavu-core)
+
+install_packages() {
+  local missing=()
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+      missing+=("$package")
+  done
+  if ((${#missing[@]})); then
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+}
+
+build_jobs() { nproc 2>/dev/null || echo 2; }

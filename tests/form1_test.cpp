@@ -1,0 +1,253 @@
+#include "runtime/error.h"
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Place {
+  const char *name;
+  QRect geometry;
+  const char *text;
+};
+
+// The captions sit under their boxes; the result label under the first.
+const Place places[] = {
+    {"Text1", {4, 8, 121, 25}, "1"},
+    {"Text2", {132, 8, 121, 25}, "1"},
+    {"Text3", {260, 8, 121, 25}, "1"},
+    {"Command2", {388, 8, 233, 57}, "Вывод данных"},
+    {"Command1", {632, 8, 93, 57}, "Exit"},
+    {"Label1", {4, 40, 121, 17}, "Сторона а"},
+    {"Label2", {132, 40, 121, 17}, "Сторона b"},
+    {"Label3", {260, 40, 121, 17}, "Сторона с"},
+    {"Label4", {4, 72, 120, 17}, "Результат вычислений"},
+};
+
+QString text_of(const QWidget *widget) {
+  if (const auto *box = qobject_cast<const QLineEdit *>(widget)) {
+    return box->text();
+  }
+  if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
+    return button->text();
+  }
+  return qobject_cast<const QLabel *>(widget)->text();
+}
+
+// The separator the user's locale asks for, from the environment the test runs in.
+QString expected_separator() {
+  const QByteArray locale = qgetenv("LC_ALL");
+  return locale.startsWith("ru_RU") ? QStringLiteral(",") : QStringLiteral(".");
+}
+
+} // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+  std::vector<runtime::ErrorCode> reported_;
+  std::unique_ptr<Form1> form_;
+
+  template <typename T> T *child(const char *name) {
+    auto *widget = form_->findChild<T *>(QString::fromLatin1(name));
+    if (widget == nullptr) {
+      qFatal("no control %s", name);
+    }
+    return widget;
+  }
+
+  void enter_sides(const QString &a, const QString &b, const QString &c) {
+    child<QLineEdit>("Text1")->setText(a);
+    child<QLineEdit>("Text2")->setText(b);
+    child<QLineEdit>("Text3")->setText(c);
+  }
+
+  QString result() { return child<QLabel>("Label4")->text(); }
+
+private slots:
+  void init() {
+    reported_.clear();
+    form_ = std::make_unique<Form1>(
+        [this](QWidget *, const runtime::Error &error) { reported_.push_back(error.code()); });
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  }
+
+  void cleanup() { form_.reset(); }
+
+  void layout() {
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Form1"));
+    QCOMPARE(form_->size(), QSize(732, 94));
+    for (const auto &[name, geometry, text] : places) {
+      const auto *widget = child<QWidget>(name);
+      QCOMPARE(widget->geometry(), geometry);
+      QCOMPARE(text_of(widget), QString::fromUtf8(text));
+    }
+    // The side captions end in Cyrillic а, Latin b and Cyrillic с.
+    QCOMPARE(child<QLabel>("Label1")->text().back(), QChar(0x0430));
+    QCOMPARE(child<QLabel>("Label2")->text().back(), QChar(u'b'));
+    QCOMPARE(child<QLabel>("Label3")->text().back(), QChar(0x0441));
+  }
+
+  void colours() {
+    for (const char *name : {"Label1", "Label2", "Label3"}) {
+      QCOMPARE(child<QLabel>(name)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    }
+    QCOMPARE(child<QLabel>("Label4")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  }
+
+  void accessibility() {
+    QCOMPARE(child<QLineEdit>("Text1")->accessibleName(), QStringLiteral("Сторона а"));
+    QCOMPARE(child<QLineEdit>("Text2")->accessibleName(), QStringLiteral("Сторона b"));
+    QCOMPARE(child<QLineEdit>("Text3")->accessibleName(), QStringLiteral("Сторона с"));
+  }
+
+  void tab_order_starts_on_the_area_button() {
+    QApplication::setActiveWindow(form_.get());
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>("Command2"));
+    const char *forward[] = {"Text1", "Text2", "Text3", "Command1", "Command2"};
+    for (const char *name : forward) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    for (const char *name : {"Label1", "Label2", "Label3", "Label4"}) {
+      QCOMPARE(child<QWidget>(name)->focusPolicy(), Qt::NoFocus);
+    }
+  }
+
+  void click_shows_the_area_data() {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("c");
+    QTest::addColumn<QString>("caption");
+    const auto area = [](const char *shown) {
+      return QStringLiteral("Площадь треугольника= ") +
+             QString::fromLatin1(shown).replace(u'.', expected_separator());
+    };
+    QTest::newRow("start-up texts") << "1"
+                                    << "1"
+                                    << "1" << area(".433");
+    QTest::newRow("3 4 5") << "3"
+                           << "4"
+                           << "5" << area("6.");
+    QTest::newRow("2 3 4") << "2"
+                           << "3"
+                           << "4" << area("2.905");
+    QTest::newRow("5 5 8") << "5"
+                           << "5"
+                           << "8" << area("12.");
+    QTest::newRow("1 1 3") << "1"
+                           << "1"
+                           << "3" << QStringLiteral("Треугольника не существует");
+    QTest::newRow("3 1 1") << "3"
+                           << "1"
+                           << "1" << QStringLiteral("Треугольника не существует");
+    QTest::newRow("largest") << "100000"
+                             << "100000"
+                             << "100000" << area("4330127018.922");
+  }
+
+  void click_shows_the_area() {
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(QString, c);
+    QFETCH(QString, caption);
+    enter_sides(a, b, c);
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(result(), caption);
+    // The label grows to show the whole caption.
+    auto *label = child<QLabel>("Label4");
+    QVERIFY(label->width() >= label->sizeHint().width());
+    QVERIFY(label->geometry().right() < form_->width());
+    QVERIFY(reported_.empty());
+  }
+
+  void keys_run_the_area_command() {
+    QApplication::setActiveWindow(form_.get());
+    QTest::keyClick(child<QPushButton>("Command2"), Qt::Key_Space);
+    QCOMPARE(result(), QStringLiteral("Площадь треугольника= ") + expected_separator() + "433");
+
+    enter_sides("3", "4", "5");
+    QTest::keyClick(child<QLineEdit>("Text3"), Qt::Key_Return);
+    QCOMPARE(result(), QStringLiteral("Площадь треугольника= 6") + expected_separator());
+
+    enter_sides("5", "5", "8");
+    QTest::keyClick(child<QLineEdit>("Text1"), Qt::Key_Enter);
+    QCOMPARE(result(), QStringLiteral("Площадь треугольника= 12") + expected_separator());
+
+    QTest::keyClick(form_.get(), Qt::Key_Escape);
+    QVERIFY(form_->isVisible());
+  }
+
+  void editing_alone_changes_nothing() {
+    enter_sides("3", "4", "5");
+    QTest::keyClicks(child<QLineEdit>("Text1"), "7");
+    QCOMPARE(result(), QStringLiteral("Результат вычислений"));
+  }
+
+  void errors_are_reported_and_the_label_kept() {
+    enter_sides("3", "4", "5");
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    const QString before = result();
+    enter_sides("1e400", "1", "1");
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    enter_sides("1e200", "1e200", "1e200");
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(reported_, (std::vector{runtime::ErrorCode::Overflow, runtime::ErrorCode::Overflow}));
+    QCOMPARE(result(), before);
+    QVERIFY(form_->isVisible());
+  }
+
+  void the_default_report_is_a_russian_message_box() {
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("1e400"));
+    QString title;
+    QString text;
+    QTimer::singleShot(0, [&] {
+      auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+      if (box != nullptr) {
+        title = box->windowTitle();
+        text = box->text();
+        box->accept();
+      }
+    });
+    QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Ошибка"));
+    QCOMPARE(text, QStringLiteral("Ошибка выполнения 6:\nПереполнение"));
+    QVERIFY(form.isVisible());
+  }
+
+  void exit_ends_the_event_loop() {
+    QTimer::singleShot(
+        0, [this] { QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton); });
+    QTimer guard;
+    guard.callOnTimeout([] { QCoreApplication::exit(1); });
+    guard.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+  }
+
+  void closing_the_window_ends_the_event_loop() {
+    QTimer::singleShot(0, form_.get(), &QWidget::close);
+    QTimer guard;
+    guard.callOnTimeout([] { QCoreApplication::exit(1); });
+    guard.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+  }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
