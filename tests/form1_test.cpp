@@ -172,6 +172,21 @@ private slots:
     QVERIFY(label->width() >= label->sizeHint().width());
     QVERIFY(label->geometry().right() < form_->width());
     QVERIFY(reported_.empty());
+    QCOMPARE(form_->size(), QSize(732, 94));
+  }
+
+  void a_result_wider_than_the_window_widens_it() {
+    enter_sides("1e40", "1e40", "1e40");
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    auto *label = child<QLabel>("Label4");
+    QCOMPARE(result().size(), 22 + 80 + 1); // prefix, 80 whole digits, separator
+    QVERIFY(label->width() >= label->sizeHint().width());
+    QVERIFY(form_->width() > 732);
+    QCOMPARE(form_->width(), label->geometry().right() + 1 + label->x());
+
+    enter_sides("3", "4", "5");
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(form_->size(), QSize(732, 94));
   }
 
   void keys_run_the_area_command() {

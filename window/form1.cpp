@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -116,10 +117,15 @@ void Form1::Command2_Click() {
   }
 }
 
-// A result can be far longer than the label's place: let the label grow to
-// its text, up to the window's right edge.
+// A result can be far longer than the label's place: the label grows to its
+// text, and the window widens for a result wider than itself, as far as the
+// screen allows, keeping the label's margin on the right as on the left.
 void Form1::fit_result_label() {
   const QSize hint = Label4->sizeHint();
-  Label4->resize(std::clamp(hint.width(), label4_place.width(), width() - label4_place.x()),
+  const int margin = label4_place.x();
+  const int needed = margin + hint.width() + margin;
+  const int most = std::max(client_size.width(), screen()->availableGeometry().width());
+  setFixedWidth(std::clamp(needed, client_size.width(), most));
+  Label4->resize(std::clamp(hint.width(), label4_place.width(), width() - 2 * margin),
                  std::max(hint.height(), label4_place.height()));
 }
