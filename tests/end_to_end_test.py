@@ -105,6 +105,11 @@ def main():
                 text=True).stdout.split())[0]
             # No window manager here: give the window the input focus ourselves.
             xdotool("windowfocus", "--sync", window)
+            icon = subprocess.run(["xprop", "-id", window, "_NET_WM_ICON"], capture_output=True,
+                                  text=True).stdout
+            if "Icon (128 x 128)" not in icon:
+                print(f"FAIL: {locale}: the window has not the application icon")
+                failures += 1
             cases = [
                 (("3", "4", "5"), "Площадь треугольника= 6" + separator),
                 (("1", "1", "3"), "Треугольника не существует"),
