@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -21,7 +22,7 @@ void BM_Val(benchmark::State &state) {
       benchmark::DoNotOptimize(calculation::Val(text));
     }
   }
-  state.SetItemsProcessed(state.iterations() * side_texts.size());
+  state.SetItemsProcessed(state.iterations() * std::ssize(side_texts));
 }
 BENCHMARK(BM_Val);
 
@@ -31,7 +32,7 @@ void BM_strtod(benchmark::State &state) {
       benchmark::DoNotOptimize(std::strtod(text, nullptr));
     }
   }
-  state.SetItemsProcessed(state.iterations() * side_texts.size());
+  state.SetItemsProcessed(state.iterations() * std::ssize(side_texts));
 }
 BENCHMARK(BM_strtod);
 
@@ -41,7 +42,7 @@ void BM_Format(benchmark::State &state) {
       benchmark::DoNotOptimize(calculation::Format(area, calculation::area_pattern, ","));
     }
   }
-  state.SetItemsProcessed(state.iterations() * areas.size());
+  state.SetItemsProcessed(state.iterations() * std::ssize(areas));
 }
 BENCHMARK(BM_Format);
 
@@ -52,7 +53,7 @@ void BM_snprintf(benchmark::State &state) {
       benchmark::DoNotOptimize(std::snprintf(buffer.data(), buffer.size(), "%.3f", area));
     }
   }
-  state.SetItemsProcessed(state.iterations() * areas.size());
+  state.SetItemsProcessed(state.iterations() * std::ssize(areas));
 }
 BENCHMARK(BM_snprintf);
 
@@ -71,7 +72,7 @@ void BM_AreaCommand(benchmark::State &state) {
       benchmark::DoNotOptimize(calculation::area_command(a, b, c, ","));
     }
   }
-  state.SetItemsProcessed(state.iterations() * worked.size());
+  state.SetItemsProcessed(state.iterations() * std::ssize(worked));
 }
 BENCHMARK(BM_AreaCommand);
 

@@ -2,6 +2,7 @@
 #include "window/form1.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -223,6 +224,17 @@ private slots:
     QCOMPARE(reported_, (std::vector{runtime::ErrorCode::Overflow, runtime::ErrorCode::Overflow}));
     QCOMPARE(result(), before);
     QVERIFY(form_->isVisible());
+  }
+
+  void a_pasted_megabyte_stops_at_the_box_length() {
+    auto *box = child<QLineEdit>("Text1");
+    box->clear();
+    QApplication::clipboard()->setText(QString(1 << 20, u'9'));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->text(), QString(box->maxLength(), u'9'));
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(reported_, std::vector{runtime::ErrorCode::Overflow});
+    QCOMPARE(result(), QStringLiteral("Результат вычислений"));
   }
 
   void the_default_report_is_a_russian_message_box() {
