@@ -5,6 +5,7 @@
 #include "window/error_box.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -12,6 +13,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -117,15 +119,19 @@ void Form1::Command2_Click() {
   }
 }
 
-// A result can be far longer than the label's place: the label grows to its
-// text, and the window widens for a result wider than itself, as far as the
-// screen allows, keeping the label's margin on the right as on the left.
+// A result can be far longer than the label's place: the label takes the
+// whole row under the boxes, and the window widens for a result wider than
+// itself, as far as the screen allows, keeping the label's margin on the
+// right as on the left. Keeping the label's width from one result to the next
+// spares a repaint of the window behind it.
 void Form1::fit_result_label() {
-  const QSize hint = Label4->sizeHint();
+  // Measured as the label measures itself, whole pixels rounded up.
+  const QFontMetricsF metrics(Label4->font());
+  const int text_width = static_cast<int>(std::ceil(metrics.horizontalAdvance(Label4->text())));
   const int margin = label4_place.x();
-  const int needed = margin + hint.width() + margin;
+  const int needed = margin + text_width + margin;
   const int most = std::max(client_size.width(), screen()->availableGeometry().width());
   setFixedWidth(std::clamp(needed, client_size.width(), most));
-  Label4->resize(std::clamp(hint.width(), label4_place.width(), width() - 2 * margin),
-                 std::max(hint.height(), label4_place.height()));
+  Label4->resize(width() - 2 * margin,
+                 std::max(static_cast<int>(std::ceil(metrics.height())), label4_place.height()));
 }
