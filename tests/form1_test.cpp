@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -20,19 +19,23 @@ struct Place {
   const char *name;
   QRect geometry;
   const char *text;
+  QColor colour; // invalid: the style's own
 };
+
+const QColor blue(0, 0, 255);
+const QColor red(255, 0, 0);
 
 // The captions sit under their boxes; the result label under the first.
 const Place places[] = {
-    {"Text1", {4, 8, 121, 25}, "1"},
-    {"Text2", {132, 8, 121, 25}, "1"},
-    {"Text3", {260, 8, 121, 25}, "1"},
-    {"Command2", {388, 8, 233, 57}, "Вывод данных"},
-    {"Command1", {632, 8, 93, 57}, "Exit"},
-    {"Label1", {4, 40, 121, 17}, "Сторона а"},
-    {"Label2", {132, 40, 121, 17}, "Сторона b"},
-    {"Label3", {260, 40, 121, 17}, "Сторона с"},
-    {"Label4", {4, 72, 120, 17}, "Результат вычислений"},
+    {"Text1", {4, 8, 121, 25}, "1", {}},
+    {"Text2", {132, 8, 121, 25}, "1", {}},
+    {"Text3", {260, 8, 121, 25}, "1", {}},
+    {"Command2", {388, 8, 233, 57}, "Вывод данных", {}},
+    {"Command1", {632, 8, 93, 57}, "Exit", {}},
+    {"Label1", {4, 40, 121, 17}, "Сторона а", blue},
+    {"Label2", {132, 40, 121, 17}, "Сторона b", blue},
+    {"Label3", {260, 40, 121, 17}, "Сторона с", blue},
+    {"Label4", {4, 72, 120, 17}, "Результат вычислений", red},
 };
 
 QString text_of(const QWidget *widget) {
@@ -89,28 +92,23 @@ private slots:
   void layout() {
     QCOMPARE(form_->windowTitle(), QStringLiteral("Form1"));
     QCOMPARE(form_->size(), QSize(732, 94));
-    for (const auto &[name, geometry, text] : places) {
+    for (const auto &[name, geometry, text, colour] : places) {
       const auto *widget = child<QWidget>(name);
       QCOMPARE(widget->geometry(), geometry);
       QCOMPARE(text_of(widget), QString::fromUtf8(text));
+      if (colour.isValid()) {
+        QCOMPARE(widget->palette().color(QPalette::WindowText), colour);
+      }
     }
-    // The side captions end in Cyrillic а, Latin b and Cyrillic с.
+    // The side captions end in Cyrillic а, Latin b and Cyrillic с, and name
+    // their boxes for screen readers.
     QCOMPARE(child<QLabel>("Label1")->text().back(), QChar(0x0430));
     QCOMPARE(child<QLabel>("Label2")->text().back(), QChar(u'b'));
     QCOMPARE(child<QLabel>("Label3")->text().back(), QChar(0x0441));
-  }
-
-  void colours() {
-    for (const char *name : {"Label1", "Label2", "Label3"}) {
-      QCOMPARE(child<QLabel>(name)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    for (const char *side : {"1", "2", "3"}) {
+      QCOMPARE(child<QLineEdit>(qPrintable(QStringLiteral("Text") + side))->accessibleName(),
+               child<QLabel>(qPrintable(QStringLiteral("Label") + side))->text());
     }
-    QCOMPARE(child<QLabel>("Label4")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-  }
-
-  void accessibility() {
-    QCOMPARE(child<QLineEdit>("Text1")->accessibleName(), QStringLiteral("Сторона а"));
-    QCOMPARE(child<QLineEdit>("Text2")->accessibleName(), QStringLiteral("Сторона b"));
-    QCOMPARE(child<QLineEdit>("Text3")->accessibleName(), QStringLiteral("Сторона с"));
   }
 
   void tab_order_starts_on_the_area_button() {
