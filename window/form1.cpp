@@ -89,6 +89,8 @@ Form1::Form1(ErrorReporter report_error, QWidget *parent)
   caption_box(Label1, Text1);
   caption_box(Label2, Text2);
   caption_box(Label3, Text3);
+  // Its start-up caption is already wider than its place in most fonts.
+  fit_result_label();
 
   setTabOrder(Command2, Text1);
   setTabOrder(Text1, Text2);
@@ -119,9 +121,9 @@ void Form1::Command2_Click() {
   }
 }
 
-// A result can be far longer than the label's place: the label takes the
-// whole row under the boxes, and the window widens for a result wider than
-// itself, as far as the screen allows, keeping the label's margin on the
+// A caption can be far longer than the result label's place: the label takes
+// the whole row under the boxes, and the window widens for a caption wider
+// than itself, as far as the screen allows, keeping the label's margin on the
 // right as on the left. Keeping the label's width from one result to the next
 // spares a repaint of the window behind it.
 void Form1::fit_result_label() {
