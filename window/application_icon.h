@@ -1,7 +1,7 @@
 #pragma once
 
-// The application icon's pixels, ARGB32 as QImage lays them out; generated
-// at build time from the icon's PNG.
-extern const int application_icon_width;
-extern const int application_icon_height;
-extern const unsigned char application_icon_argb32[];
+#include <QImage>
+
+// The application icon, from pixels decoded at build time, so that showing it
+// needs no image decoder.
+[[nodiscard]] QImage application_icon();

@@ -20,13 +20,15 @@ int main(int argc, char *argv[]) {
   }
   std::ofstream out(argv[2]);
   out << "#include \"window/application_icon.h\"\n\n"
-      << "const int application_icon_width = " << image.width() << ";\n"
-      << "const int application_icon_height = " << image.height() << ";\n"
-      << "alignas(4) const unsigned char application_icon_argb32[] = {";
+      << "namespace {\n\n"
+      << "alignas(4) const unsigned char pixels[] = {";
   const auto *bytes = image.constBits();
   for (qsizetype i = 0; i < image.sizeInBytes(); ++i) {
     out << (i % 24 == 0 ? "\n    " : " ") << static_cast<unsigned>(bytes[i]) << ',';
   }
-  out << "\n};\n";
+  out << "\n};\n\n} // namespace\n\n"
+      << "QImage application_icon() {\n"
+      << "  return QImage(pixels, " << image.width() << ", " << image.height()
+      << ", QImage::Format_ARGB32);\n}\n";
   return out ? 0 : 1;
 }
