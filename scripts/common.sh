@@ -17,3 +17,10 @@ install_packages() {
 }
 
 build_jobs() { nproc 2>/dev/null || echo 2; }
+
+# The program as a user runs and installs it, in build/release.
+build_release() {
+  cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DTRIANGLE_AREA_BENCHMARKS=OFF
+  cmake --build build/release -j"$(build_jobs)"
+}
