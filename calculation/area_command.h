@@ -13,14 +13,17 @@ inline constexpr std::string_view area_pattern = "#####.###";
 // which one side is longer than the sum of the other two, and otherwise gives
 // the result line with the area by Heron's formula rendered by area_pattern.
 // A degenerate triangle (one side equal to the sum of the others) has area 0.
+// The outcome is the exact one for the values read: the existence test and
+// the last digit shown are those of exact arithmetic.
 //
 // decimal_separator is the user's, as UTF-8. Raises runtime::Error when a
-// side cannot be read or a step leaves the double range.
+// side cannot be read or the area exceeds the largest double.
 [[nodiscard]] std::string area_command(std::string_view text1, std::string_view text2,
                                        std::string_view text3, std::string_view decimal_separator);
 
 // Heron's area of the sides a, b, c, taken in the arrangement that stays
 // accurate for needle-like triangles. The sides must pass the existence test.
+// Raises runtime::Error when a step leaves the double range.
 [[nodiscard]] double heron_area(double a, double b, double c);
 
 } // namespace calculation

@@ -1,5 +1,6 @@
 #include "calculation/format.h"
 
+#include "calculation/fixed_point_text.h"
 #include "runtime/error.h"
 
 #include <array>
@@ -67,20 +68,14 @@ std::string Format(double value, std::string_view pattern, std::string_view deci
   const auto rendered = render_rounded(std::fabs(value), places, buffer);
 
   const auto point_at = rendered.find('.');
-  auto whole = rendered.substr(0, point_at);
-  auto fraction = point_at == rendered.npos ? std::string_view{} : rendered.substr(point_at + 1);
-  whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
-  fraction.remove_suffix(fraction.size() -
-                         std::min(fraction.find_last_not_of('0') + 1, fraction.size()));
-
-  std::string text;
-  text.reserve(1 + whole.size() + decimal_separator.size() + fraction.size());
-  if (value < 0 && !(whole.empty() && fraction.empty())) {
-    text += '-';
+  const auto whole = rendered.substr(0, point_at);
+  const auto fraction =
+      point_at == rendered.npos ? std::string_view{} : rendered.substr(point_at + 1);
+  std::string text = fixed_point_text(whole, fraction, decimal_separator);
+  // The sign only where a digit is left to carry it.
+  if (value < 0 && text.size() > decimal_separator.size()) {
+    text.insert(0, 1, '-');
   }
-  text += whole;
-  text += decimal_separator;
-  text += fraction;
   return text;
 }
 

@@ -2,7 +2,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-RUN_PACKAGES=(g++ cmake make qt6-base-dev fonts-dejavu-core)
+RUN_PACKAGES=(g++ cmake make qt6-base-dev libgmp-dev fonts-dejavu-core)
 
 install_packages() {
   local missing=()

@@ -75,7 +75,16 @@ TEST(HostileInput, EachHasItsExactOutcome) {
        "5",
        "3", "4", refused()},
       {"right-to-left mark after a side", "3\u200F", "4", "5", area("6.")},
-      {"sides near 1e154", "1e154", "1e154", "1e154", overflow()},
+      // Scaled, the doubles compute areas up to the largest double; beyond
+      // 2^52 thousandths every whole digit is the exact area's.
+      {"sides of 1e154", "1e154", "1e154", "1e154",
+       area("4330127018922193553793747587210893512500171045653027115969875690559324095723"
+            "3494731734669157715965259053320228850324664460781262383230745031801406052860"
+            "9420940226405313684835046697990485225456821511079189530813509335716290083760"
+            "5636368750468530917800923455649705130273009305269540807680448483458808053074"
+            "0555.77")},
+      {"area past the largest double", "1e155", "1e155", "1e155", overflow()},
+      {"needle past the double range", "1e300", "1e300", "1e-300", area(".5")},
       {"sides of 1e200", "1e200", "1e200", "1e200", overflow()},
       {"sides of 1e308", "1e308", "1e308", "1e308", overflow()},
       {"subnormal sides", "5e-324", "5e-324", "5e-324", area(".")},
