@@ -1,0 +1,78 @@
+"""What the end-to-end tests share: a private session bus with the
+accessibility bus on it, and reading the program back through AT-SPI as a
+screen reader does."""
+import contextlib
+import os
+import subprocess
+import time
+
+LOCALES = (("C.UTF-8", "."), ("ru_RU.UTF-8", ","))
+
+
+def worked_cases(separator):
+    """Sides and the caption they give, with the locale's separator."""
+    return [
+        (("3", "4", "5"), f"Площадь треугольника= 6{separator}"),
+        (("1", "1", "3"), "Треугольника не существует"),
+        (("2.5", "2.5", "2.5"), f"Площадь треугольника= 2{separator}706"),
+    ]
+
+
+def wait_for(what, probe, seconds=10.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        result = probe()
+        if result:
+            return result
+        time.sleep(0.05)
+    raise SystemExit(f"timed out waiting for {what}")
+
+
+def stop(processes):
+    for process in processes:
+        if process.poll() is None:
+            process.terminate()
+            process.wait(timeout=10)
+
+
+def accessibility_bus_ready():
+    return subprocess.run(
+        ["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply", "/org/a11y/bus",
+         "org.a11y.Bus.GetAddress"], capture_output=True).returncode == 0
+
+
+@contextlib.contextmanager
+def accessible_session():
+    """A session bus of its own, set in this process's environment, with the
+    accessibility bus running; yields pyatspi connected to it."""
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                           stdout=subprocess.PIPE, text=True)
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                stderr=subprocess.DEVNULL)
+    try:
+        wait_for("the accessibility bus", accessibility_bus_ready)
+        import pyatspi  # connects to the session bus set above
+        yield pyatspi
+    finally:
+        stop([launcher, bus])
+
+
+def application(pyatspi, name="triangle-area"):
+    for candidate in pyatspi.Registry.getDesktop(0):
+        if candidate is not None and candidate.name == name:
+            return candidate
+    return None
+
+
+def find(pyatspi, role, name=None):
+    """The program's accessible objects of a role, and of a name if given."""
+    program = application(pyatspi)
+    if program is None:
+        return []
+    return pyatspi.findAllDescendants(
+        program, lambda node: node.getRole() == role and (name is None or node.name == name))
+
+
+def labels_of(pyatspi):
+    return [label.name for label in find(pyatspi, pyatspi.ROLE_LABEL)]
