@@ -158,4 +158,17 @@ std::string area_command(std::string_view text1, std::string_view text2, std::st
   return result_line(thousandths_text(*thousandths, decimal_separator));
 }
 
+std::string spoken_caption(std::string_view caption, std::string_view decimal_separator) {
+  std::string spoken(caption);
+  if (caption.starts_with(result_prefix) &&
+      caption.substr(result_prefix.size()).starts_with(decimal_separator)) {
+    spoken.insert(result_prefix.size(), 1, '0');
+    // A zero area: the separator alone would be said after the zero.
+    if (spoken.size() == result_prefix.size() + 1 + decimal_separator.size()) {
+      spoken.resize(result_prefix.size() + 1);
+    }
+  }
+  return spoken;
+}
+
 } // namespace calculation

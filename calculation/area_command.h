@@ -21,6 +21,12 @@ inline constexpr std::string_view area_pattern = "#####.###";
 [[nodiscard]] std::string area_command(std::string_view text1, std::string_view text2,
                                        std::string_view text3, std::string_view decimal_separator);
 
+// The caption as a screen reader should say it: an area with no whole digit
+// gains the zero the display leaves out, which speech would otherwise drop
+// with the bare separator ("= ,433" is said as "= 0,433", "= ," as "= 0").
+[[nodiscard]] std::string spoken_caption(std::string_view caption,
+                                         std::string_view decimal_separator);
+
 // Heron's area of the sides a, b, c, taken in the arrangement that stays
 // accurate for needle-like triangles. The sides must pass the existence test.
 // Raises runtime::Error when a step leaves the double range.

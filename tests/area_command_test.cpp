@@ -73,6 +73,21 @@ TEST(AreaCommand, MessagesAreExact) {
   EXPECT_EQ(area_command("1", "1", "3", ","), "Треугольника не существует");
 }
 
+TEST(AreaCommand, SpeaksTheZeroTheCaptionLeavesOut) {
+  const struct {
+    const char *caption, *separator, *spoken;
+  } cases[] = {
+      {"Площадь треугольника= ,433", ",", "Площадь треугольника= 0,433"},
+      {"Площадь треугольника= .", ".", "Площадь треугольника= 0"},
+      {"Площадь треугольника= 6.", ".", "Площадь треугольника= 6."},
+      {"Площадь треугольника= \u066B5", "\u066B", "Площадь треугольника= 0\u066B5"},
+      {"Треугольника не существует", ",", "Треугольника не существует"},
+  };
+  for (const auto &[caption, separator, spoken] : cases) {
+    EXPECT_EQ(calculation::spoken_caption(caption, separator), spoken) << caption;
+  }
+}
+
 TEST(HeronArea, MatchesExactAreas) {
   struct Exact {
     double a, b, c, area, tolerance;
