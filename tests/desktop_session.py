@@ -74,5 +74,7 @@ def find(pyatspi, role, name=None):
         program, lambda node: node.getRole() == role and (name is None or node.name == name))
 
 
-def labels_of(pyatspi):
-    return [label.name for label in find(pyatspi, pyatspi.ROLE_LABEL)]
+def captions_of(pyatspi):
+    """The texts of the program's labels, the result label among them."""
+    roles = (pyatspi.ROLE_LABEL, pyatspi.ROLE_NOTIFICATION)
+    return [node.name for role in roles for node in find(pyatspi, role)]

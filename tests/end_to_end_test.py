@@ -9,7 +9,7 @@ import os
 import subprocess
 import sys
 
-from desktop_session import (LOCALES, accessible_session, labels_of, stop, wait_for,
+from desktop_session import (LOCALES, accessible_session, captions_of, stop, wait_for,
                              worked_cases)
 
 PROGRAM = os.path.abspath(sys.argv[1])
@@ -49,7 +49,7 @@ def run_case(pyatspi, window, sides, caption):
         xdotool("type", "--window", window, side)
     click(window, AREA_BUTTON)
     wait_for(f"'{caption}' for {sides}",
-             lambda: caption in labels_of(pyatspi))
+             lambda: caption in captions_of(pyatspi))
 
 
 def main():

@@ -1,8 +1,10 @@
 #include "runtime/error.h"
 #include "window/form1.h"
+#include "window/readable_colour.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -210,6 +212,70 @@ private slots:
     QCOMPARE(reported_, (std::vector{runtime::ErrorCode::Overflow, runtime::ErrorCode::Overflow}));
     QCOMPARE(result(), before);
     QVERIFY(form_->isVisible());
+  }
+
+  void captions_stay_readable_in_any_palette() {
+    const auto dark = [](QColor window, QColor text) {
+      QPalette palette;
+      palette.setColor(QPalette::Window, window);
+      palette.setColor(QPalette::WindowText, text);
+      return palette;
+    };
+    const struct {
+      const char *name;
+      QPalette palette;
+    } palettes[] = {
+        {"light", QApplication::palette()},
+        {"qt6ct darker", dark(QColor(0x22, 0x20, 0x20), Qt::white)},
+        {"Breeze Dark", dark(QColor(0x31, 0x36, 0x3b), QColor(0xef, 0xf0, 0xf1))},
+    };
+    for (const auto &[name, palette] : palettes) {
+      const bool is_light = palettes[0].name == name;
+      for (const QColor &stored : {blue, red}) {
+        const QColor shown = readable_text_colour(stored, palette);
+        if (is_light) {
+          QCOMPARE(shown, stored);
+        } else {
+          QVERIFY2(contrast_ratio(shown, palette.color(QPalette::Window)) >= 4.5, name);
+          QCOMPARE(shown.hslHue(), stored.hslHue());
+        }
+      }
+    }
+    // A theme switched while the program runs is followed.
+    const QPalette before = QApplication::palette();
+    // Qt hands the new palette to the widgets through posted events.
+    QApplication::setPalette(palettes[1].palette);
+    QCoreApplication::processEvents();
+    for (const char *name : {"Label1", "Label4"}) {
+      const QPalette shown = child<QLabel>(name)->palette();
+      QVERIFY2(contrast_ratio(shown.color(QPalette::WindowText), shown.color(QPalette::Window)) >=
+                   4.5,
+               name);
+    }
+    QApplication::setPalette(before);
+    QCoreApplication::processEvents();
+    QCOMPARE(child<QLabel>("Label4")->palette().color(QPalette::WindowText), red);
+  }
+
+  void a_twice_larger_font_scales_the_whole_layout() {
+    const QFont before = QApplication::font();
+    QFont large = before;
+    large.setPointSizeF(before.pointSizeF() * 2);
+    QApplication::setFont(large);
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QRect window = form.rect();
+    for (const auto &place : places) {
+      const auto *widget = form.findChild<QWidget *>(QString::fromLatin1(place.name));
+      QVERIFY2(window.contains(widget->geometry()), place.name);
+      if (qobject_cast<const QLabel *>(widget) != nullptr) {
+        QVERIFY2(widget->height() >= QFontMetrics(widget->font()).height(), place.name);
+      } else {
+        QVERIFY2(widget->height() >= widget->sizeHint().height(), place.name);
+      }
+    }
+    QApplication::setFont(before);
   }
 
   void a_pasted_megabyte_stops_at_the_box_length() {

@@ -11,7 +11,7 @@ import subprocess
 import sys
 import tempfile
 
-from desktop_session import (LOCALES, accessible_session, find, labels_of, stop, wait_for,
+from desktop_session import (LOCALES, accessible_session, captions_of, find, stop, wait_for,
                              worked_cases)
 
 PROGRAM = os.path.abspath(sys.argv[1])
@@ -34,14 +34,12 @@ def run_case(pyatspi, sides, caption):
     for side, name in zip(sides, ("Сторона а", "Сторона b", "Сторона с")):
         box(pyatspi, name).queryEditableText().setTextContents(side)
     find(pyatspi, pyatspi.ROLE_PUSH_BUTTON, "Вывод данных")[0].queryAction().doAction(0)
-    wait_for(f"'{caption}' for {sides}", lambda: caption in labels_of(pyatspi))
+    wait_for(f"'{caption}' for {sides}", lambda: caption in captions_of(pyatspi))
 
 
 def check_window(pyatspi, locale):
     """The window's title and size, as the accessibility bus reports them."""
-    windows = wait_for("the window", lambda: [
-        node for node in find(pyatspi, pyatspi.ROLE_FRAME) + find(pyatspi, pyatspi.ROLE_FILLER)
-        if node.name == "Form1"])
+    windows = wait_for("the window", lambda: find(pyatspi, pyatspi.ROLE_FRAME, "Form1"))
     extents = windows[0].queryComponent().getExtents(pyatspi.WINDOW_COORDS)
     if (extents.width, extents.height) != (732, 94):
         print(f"FAIL: {locale}: the window is {extents.width} x {extents.height}, not 732 x 94")

@@ -24,20 +24,29 @@ class Form1 : public QWidget {
 public:
   explicit Form1(ErrorReporter report_error = {}, QWidget *parent = nullptr);
 
+protected:
+  void changeEvent(QEvent *event) override;
+
 private:
   void Command1_Click();
   void Command2_Click();
+
+  void lay_out();
+  void colour_captions();
   void fit_result_label();
+  [[nodiscard]] QRect in_pixels(const QRect &twips) const;
 
   ErrorReporter report_error_;
+  // Pixels per stored pixel: 1 where the font's line fits the stored heights.
+  double layout_scale_ = 1.0;
 
-  QLineEdit *Text1;
-  QLineEdit *Text2;
-  QLineEdit *Text3;
-  QPushButton *Command2;
-  QPushButton *Command1;
-  QLabel *Label1;
-  QLabel *Label2;
-  QLabel *Label3;
-  QLabel *Label4;
+  QLineEdit *Text1 = nullptr;
+  QLineEdit *Text2 = nullptr;
+  QLineEdit *Text3 = nullptr;
+  QPushButton *Command2 = nullptr;
+  QPushButton *Command1 = nullptr;
+  QLabel *Label1 = nullptr;
+  QLabel *Label2 = nullptr;
+  QLabel *Label3 = nullptr;
+  QLabel *Label4 = nullptr;
 };
