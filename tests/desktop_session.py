@@ -32,7 +32,11 @@ def stop(processes):
     for process in processes:
         if process.poll() is None:
             process.terminate()
-            process.wait(timeout=10)
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
 
 
 def accessibility_bus_ready():
