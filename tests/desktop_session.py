@@ -39,6 +39,21 @@ def stop(processes):
                 process.wait()
 
 
+def start_display():
+    """A private Xvfb, set as this process's DISPLAY."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x300x24", "-nolisten", "tcp"],
+        pass_fds=[write_end], stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as reader:
+        number = reader.readline().strip()
+    if not number:
+        raise SystemExit("Xvfb did not start")
+    os.environ["DISPLAY"] = ":" + number
+    return server
+
+
 def accessibility_bus_ready():
     return subprocess.run(
         ["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply", "/org/a11y/bus",

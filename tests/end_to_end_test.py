@@ -9,8 +9,8 @@ import os
 import subprocess
 import sys
 
-from desktop_session import (LOCALES, accessible_session, captions_of, stop, wait_for,
-                             worked_cases)
+from desktop_session import (LOCALES, accessible_session, captions_of, start_display, stop,
+                             wait_for, worked_cases)
 
 PROGRAM = os.path.abspath(sys.argv[1])
 
@@ -18,19 +18,6 @@ PROGRAM = os.path.abspath(sys.argv[1])
 TEXT_BOXES = [(64, 20), (192, 20), (320, 20)]
 AREA_BUTTON = (504, 36)
 EXIT_BUTTON = (678, 36)
-
-
-def start_display():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x300x24", "-nolisten", "tcp"],
-        pass_fds=[write_end], stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as reader:
-        number = reader.readline().strip()
-    if not number:
-        raise SystemExit("Xvfb did not start")
-    return server, ":" + number
 
 
 def xdotool(*args):
@@ -53,9 +40,7 @@ def run_case(pyatspi, window, sides, caption):
 
 
 def main():
-    display_server, display = start_display()
-    os.environ["DISPLAY"] = display
-    processes = [display_server]
+    processes = [start_display()]
     try:
         with accessible_session() as pyatspi:
             failures = 0

@@ -14,7 +14,7 @@ import sys
 import tempfile
 import time
 
-from desktop_session import accessible_session, stop, wait_for
+from desktop_session import accessible_session, start_display, stop, wait_for
 
 PROGRAM = os.path.abspath(sys.argv[1])
 LOCALE = "ru_RU.UTF-8"
@@ -25,17 +25,6 @@ AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
 DefaultModule espeak-ng
 DefaultLanguage "ru"
 """
-
-
-def start_display():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x300x24", "-nolisten", "tcp"],
-        pass_fds=[write_end], stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as reader:
-        os.environ["DISPLAY"] = ":" + reader.readline().strip()
-    return server
 
 
 def start_speech_server(home):

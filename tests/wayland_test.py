@@ -73,6 +73,8 @@ def main():
                     if code != 0:
                         print(f"FAIL: {locale}: Exit ended the program with {code}")
                         failures += 1
+                    else:
+                        print(f"ok: {locale} Exit ends the program")
                 return 1 if failures else 0
         finally:
             stop(processes)

@@ -38,5 +38,5 @@ QColor readable_text_colour(const QColor &stored, const QPalette &palette) {
       return lighter.toRgb();
     }
   }
-  return QColor(Qt::white);
+  return {Qt::white};
 }
