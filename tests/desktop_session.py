@@ -4,6 +4,8 @@ screen reader does."""
 import contextlib
 import os
 import subprocess
+import sys
+import tempfile
 import time
 
 LOCALES = (("C.UTF-8", "."), ("ru_RU.UTF-8", ","))
@@ -26,6 +28,45 @@ def wait_for(what, probe, seconds=10.0):
             return result
         time.sleep(0.05)
     raise SystemExit(f"timed out waiting for {what}")
+
+
+# What each program started here wrote to its standard error.
+_program_errors = []
+
+
+def start_program(path, **settings):
+    """The program with these environment settings, its standard error kept
+    for the report of a failure. PROGRAM_PRELOAD, where set, is preloaded
+    into the program alone."""
+    environment = dict(os.environ, **settings)
+    preload = environment.pop("PROGRAM_PRELOAD", "")
+    if preload:
+        environment["LD_PRELOAD"] = preload
+    errors = tempfile.TemporaryFile(mode="w+", errors="replace")
+    _program_errors.append(errors)
+    return subprocess.Popen([path], env=environment, stderr=errors)
+
+
+def _print_program_errors(lines=40):
+    for number, errors in enumerate(_program_errors, 1):
+        errors.seek(0)
+        tail = errors.read().splitlines()[-lines:]
+        print(f"--- standard error of program run {number}, last {len(tail)} lines:")
+        print(*tail, sep="\n")
+
+
+def run(main):
+    """Runs a test's main and ends with its status; on a failure, first shows
+    what the program wrote to its standard error."""
+    try:
+        status = main()
+    except SystemExit as exit_:
+        if exit_.code not in (None, 0):
+            _print_program_errors()
+        raise
+    if status:
+        _print_program_errors()
+    sys.exit(status)
 
 
 def stop(processes):

@@ -9,8 +9,8 @@ import os
 import subprocess
 import sys
 
-from desktop_session import (LOCALES, accessible_session, captions_of, start_display, stop,
-                             wait_for, worked_cases)
+from desktop_session import (LOCALES, accessible_session, captions_of, run, start_display,
+                             start_program, stop, wait_for, worked_cases)
 
 PROGRAM = os.path.abspath(sys.argv[1])
 
@@ -45,10 +45,8 @@ def main():
         with accessible_session() as pyatspi:
             failures = 0
             for locale, separator in LOCALES:
-                program = subprocess.Popen(
-                    [PROGRAM], env=dict(os.environ, LC_ALL=locale,
-                                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"),
-                    stderr=subprocess.DEVNULL)
+                program = start_program(PROGRAM, LC_ALL=locale,
+                                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
                 processes.insert(0, program)
                 window = wait_for("the window", lambda: subprocess.run(
                     ["xdotool", "search", "--name", "^Form1$"], capture_output=True,
@@ -76,4 +74,4 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    run(main)

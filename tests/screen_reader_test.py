@@ -14,7 +14,7 @@ import sys
 import tempfile
 import time
 
-from desktop_session import accessible_session, start_display, stop, wait_for
+from desktop_session import accessible_session, run, start_display, start_program, stop, wait_for
 
 PROGRAM = os.path.abspath(sys.argv[1])
 LOCALE = "ru_RU.UTF-8"
@@ -137,7 +137,7 @@ def main():
                 # accessibility on only at start.
                 processes.insert(0, speech.start_orca())
                 wait_for("Orca to speak", speech.lines, seconds=60)
-                program = subprocess.Popen([PROGRAM], stderr=subprocess.DEVNULL)
+                program = start_program(PROGRAM)
                 processes.insert(0, program)
                 wait_for("the window spoken", lambda: any(
                     "Form1" in line for line in speech.lines()), seconds=30)
@@ -155,4 +155,4 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    run(main)

@@ -11,8 +11,8 @@ import subprocess
 import sys
 import tempfile
 
-from desktop_session import (LOCALES, accessible_session, captions_of, find, stop, wait_for,
-                             worked_cases)
+from desktop_session import (LOCALES, accessible_session, captions_of, find, run, start_program,
+                             stop, wait_for, worked_cases)
 
 PROGRAM = os.path.abspath(sys.argv[1])
 SOCKET = "triangle-area-test"
@@ -59,10 +59,8 @@ def main():
             with accessible_session() as pyatspi:
                 failures = 0
                 for locale, separator in LOCALES:
-                    program = subprocess.Popen(
-                        [PROGRAM], env=dict(os.environ, LC_ALL=locale, QT_QPA_PLATFORM="wayland",
-                                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"),
-                        stderr=subprocess.DEVNULL)
+                    program = start_program(PROGRAM, LC_ALL=locale, QT_QPA_PLATFORM="wayland",
+                                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
                     processes.insert(0, program)
                     failures += check_window(pyatspi, locale)
                     for sides, caption in worked_cases(separator):
@@ -81,4 +79,4 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    run(main)
