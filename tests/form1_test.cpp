@@ -1,6 +1,7 @@
 #include "runtime/error.h"
 #include "window/form1.h"
 #include "window/readable_colour.h"
+#include "window/result_label.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -78,7 +79,7 @@ class Form1Test : public QObject {
     child<QLineEdit>("Text3")->setText(c);
   }
 
-  QString result() { return child<QLabel>("Label4")->text(); }
+  QString result() { return child<ResultLabel>("Label4")->caption(); }
 
 private slots:
   void init() {
@@ -129,9 +130,11 @@ private slots:
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
-    for (const char *name : {"Label1", "Label2", "Label3", "Label4"}) {
+    for (const char *name : {"Label1", "Label2", "Label3"}) {
       QCOMPARE(child<QWidget>(name)->focusPolicy(), Qt::NoFocus);
     }
+    // The result is selected with the mouse, which alone focuses it.
+    QCOMPARE(child<QWidget>("Label4")->focusPolicy(), Qt::ClickFocus);
   }
 
   void click_shows_the_area() {
@@ -164,7 +167,7 @@ private slots:
     QCOMPARE(form_->size(), QSize(732, 94));
   }
 
-  void a_result_wider_than_the_window_widens_it() {
+  void a_result_wider_than_the_window_widens_it_then_wraps() {
     enter_sides("1e38", "1e38", "1e38");
     QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
     auto *label = child<QLabel>("Label4");
@@ -173,9 +176,25 @@ private slots:
     QVERIFY(form_->width() > 732);
     QCOMPARE(form_->width(), label->geometry().right() + 1 + label->x());
 
+    // Wider than the screen: over further lines, within the screen's width.
+    enter_sides("1e154", "1e154", "1e154");
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(result().size(),
+             22 + 308 + 1 + 2); // prefix, 308 whole digits, separator, .x0 → 2 places
+    QVERIFY(form_->width() <= form_->screen()->availableGeometry().width());
+    QVERIFY(form_->height() > 94);
+    QVERIFY(form_->rect().contains(label->geometry()));
+    QVERIFY(label->height() >= label->heightForWidth(label->width()));
+    // Ctrl+Shift+C copies it, whole and in one line, wherever the focus is.
+    QApplication::setActiveWindow(form_.get());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::clipboard()->text(), result());
+
     enter_sides("3", "4", "5");
     QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
     QCOMPARE(form_->size(), QSize(732, 94));
+    QCOMPARE(label->text(), result());
   }
 
   void keys_run_the_area_command() {
@@ -228,6 +247,7 @@ private slots:
         {"light", QApplication::palette()},
         {"qt6ct darker", dark(QColor(0x22, 0x20, 0x20), Qt::white)},
         {"Breeze Dark", dark(QColor(0x31, 0x36, 0x3b), QColor(0xef, 0xf0, 0xf1))},
+        {"Adwaita dark", dark(QColor(0x35, 0x35, 0x35), QColor(0xee, 0xee, 0xee))},
     };
     for (const auto &[name, palette] : palettes) {
       const bool is_light = palettes[0].name == name;
@@ -236,7 +256,7 @@ private slots:
         if (is_light) {
           QCOMPARE(shown, stored);
         } else {
-          QVERIFY2(contrast_ratio(shown, palette.color(QPalette::Window)) >= 4.5, name);
+          QVERIFY2(contrast_ratio(shown, palette.color(QPalette::Window)) >= 7.0, name);
           QCOMPARE(shown.hslHue(), stored.hslHue());
         }
       }
@@ -249,7 +269,7 @@ private slots:
     for (const char *name : {"Label1", "Label4"}) {
       const QPalette shown = child<QLabel>(name)->palette();
       QVERIFY2(contrast_ratio(shown.color(QPalette::WindowText), shown.color(QPalette::Window)) >=
-                   4.5,
+                   7.0,
                name);
     }
     QApplication::setPalette(before);

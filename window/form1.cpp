@@ -5,6 +5,7 @@
 #include "window/error_box.h"
 #include "window/form1_accessibility.h"
 #include "window/readable_colour.h"
+#include "window/result_label.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -92,7 +93,8 @@ Form1::Form1(ErrorReporter report_error, QWidget *parent)
   Label1 = make_label(QStringLiteral("Label1"), QStringLiteral("Сторона а"), this);
   Label2 = make_label(QStringLiteral("Label2"), QStringLiteral("Сторона b"), this);
   Label3 = make_label(QStringLiteral("Label3"), QStringLiteral("Сторона с"), this);
-  Label4 = make_label(QStringLiteral("Label4"), QStringLiteral("Результат вычислений"), this);
+  Label4 = new ResultLabel(QStringLiteral("Результат вычислений"), this);
+  Label4->setObjectName(QStringLiteral("Label4"));
 
   // A notification is known to a screen reader by its name alone.
   Label4->setAccessibleName(Label4->text());
@@ -124,7 +126,7 @@ void Form1::Command2_Click() {
     const auto caption =
         calculation::area_command(Text1->text().toStdString(), Text2->text().toStdString(),
                                   Text3->text().toStdString(), separator);
-    Label4->setText(QString::fromStdString(caption));
+    Label4->set_caption(QString::fromStdString(caption));
     fit_result_label();
     announce_result(Label4,
                     QString::fromStdString(calculation::spoken_caption(caption, separator)));
@@ -179,26 +181,37 @@ void Form1::lay_out() {
   for (const auto &[control, twips] : places) {
     control->setGeometry(in_pixels(twips));
   }
-  setFixedHeight(in_pixels(QRect(QPoint(), client_twips)).height());
-  // The start-up caption is already wider than its place in most fonts.
+  // The start-up caption is already wider than its place in most fonts; the
+  // window's size follows from the label's.
   fit_result_label();
 }
 
 // A caption can be far longer than the result label's place: the label takes
 // the whole row under the boxes, and the window widens for a caption wider
-// than itself, as far as the screen allows, keeping the label's margin on the
-// right as on the left. Keeping the label's width from one result to the next
-// spares a repaint of the window behind it.
+// than itself, keeping the label's margin on the right as on the left. Where
+// the screen is too narrow, the caption goes on over further lines and the
+// window grows downwards instead. Keeping the label's width from one result
+// to the next spares a repaint of the window behind it.
 void Form1::fit_result_label() {
   const QRect stored = in_pixels(label4_twips);
-  const int client_width = in_pixels(QRect(QPoint(), client_twips)).width();
-  // Measured as the label measures itself, whole pixels rounded up.
-  const QFontMetricsF metrics(Label4->font());
-  const int text_width = static_cast<int>(std::ceil(metrics.horizontalAdvance(Label4->text())));
+  const QSize client = in_pixels(QRect(QPoint(), client_twips)).size();
+  const QRect room = screen()->availableGeometry();
   const int margin = stored.x();
-  const int needed = margin + text_width + margin;
-  const int most = std::max(client_width, screen()->availableGeometry().width());
-  setFixedWidth(std::clamp(needed, client_width, most));
-  Label4->resize(width() - 2 * margin,
-                 std::max(static_cast<int>(std::ceil(metrics.height())), stored.height()));
+  const int needed = margin + Label4->caption_width() + margin;
+  setFixedWidth(std::clamp(needed, client.width(), std::max(client.width(), room.width())));
+  Label4->fit_within(width() - 2 * margin, stored.height());
+  const int further_lines = Label4->height() - stored.height();
+  setFixedHeight(
+      std::min(client.height() + further_lines, std::max(client.height(), room.height())));
+  keep_on_screen(room);
+}
+
+// A window grown past the screen's edge is moved back onto it.
+void Form1::keep_on_screen(const QRect &room) {
+  const QRect frame = frameGeometry();
+  const QPoint past(std::max(0, frame.right() - room.right()),
+                    std::max(0, frame.bottom() - room.bottom()));
+  if (isVisible() && !past.isNull()) {
+    move(pos() - past);
+  }
 }

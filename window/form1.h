@@ -7,6 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class ResultLabel;
 
 namespace runtime {
 class Error;
@@ -34,6 +35,7 @@ private:
   void lay_out();
   void colour_captions();
   void fit_result_label();
+  void keep_on_screen(const QRect &room);
   [[nodiscard]] QRect in_pixels(const QRect &twips) const;
 
   ErrorReporter report_error_;
@@ -48,5 +50,5 @@ private:
   QLabel *Label1 = nullptr;
   QLabel *Label2 = nullptr;
   QLabel *Label3 = nullptr;
-  QLabel *Label4 = nullptr;
+  ResultLabel *Label4 = nullptr;
 };

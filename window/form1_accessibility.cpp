@@ -15,7 +15,7 @@ QAccessibleInterface *form1_interface(const QString &class_name, QObject *object
   if (class_name == QLatin1String("Form1")) {
     return new QAccessibleWidget(widget, QAccessible::Window);
   }
-  if (class_name == QLatin1String("QLabel") && widget->objectName() == QLatin1String("Label4")) {
+  if (class_name == QLatin1String("ResultLabel")) {
     return new QAccessibleWidget(widget, QAccessible::Notification);
   }
   return nullptr;
