@@ -4,6 +4,7 @@
 #include "runtime/error.h"
 #include "window/error_box.h"
 #include "window/form1_accessibility.h"
+#include "window/form1_description.h"
 #include "window/readable_colour.h"
 #include "window/result_label.h"
 
@@ -17,50 +18,44 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
-// The stored layout, in twips: 1/1440 inch, 15 twips to a pixel at 96 dots
-// per inch.
-constexpr int twips_per_pixel = 15;
-constexpr QSize client_twips(10980, 1410);
-constexpr QRect text1_twips(60, 120, 1815, 375);
-constexpr QRect text2_twips(1980, 120, 1815, 375);
-constexpr QRect text3_twips(3900, 120, 1815, 375);
-constexpr QRect command2_twips(5820, 120, 3495, 855);
-constexpr QRect command1_twips(9480, 120, 1395, 855);
-constexpr QRect label1_twips(60, 600, 1815, 255);
-constexpr QRect label2_twips(1980, 600, 1815, 255);
-constexpr QRect label3_twips(3900, 600, 1815, 255);
-constexpr QRect label4_twips(60, 1080, 1800, 255);
+using form1::Kind;
 
 // The captions hold one line each in this height.
-constexpr double caption_line_pixels = 255.0 / twips_per_pixel;
+constexpr double caption_line_pixels =
+    static_cast<double>(form1::control("Label1").place.height) / form1::twips_per_pixel;
 
-const QColor caption_blue(0, 0, 255);
-const QColor result_red(255, 0, 0);
+QString caption_of(const form1::Control &stored) {
+  return QString::fromUtf16(stored.caption.data(), static_cast<qsizetype>(stored.caption.size()));
+}
 
-QLineEdit *make_side_box(const QString &name, QWidget *parent) {
-  auto *box = new QLineEdit(QStringLiteral("1"), parent);
-  box->setObjectName(name);
+QString name_of(const form1::Control &stored) {
+  return QString::fromLatin1(stored.name.data(), static_cast<qsizetype>(stored.name.size()));
+}
+
+QLineEdit *make_side_box(const form1::Control &stored, QWidget *parent) {
+  auto *box = new QLineEdit(caption_of(stored), parent);
+  box->setObjectName(name_of(stored));
   return box;
 }
 
-QPushButton *make_button(const QString &name, const QString &caption, QWidget *parent) {
-  auto *button = new QPushButton(caption, parent);
-  button->setObjectName(name);
+QPushButton *make_button(const form1::Control &stored, QWidget *parent) {
+  auto *button = new QPushButton(caption_of(stored), parent);
+  button->setObjectName(name_of(stored));
   // Enter on a focused button presses it, as Space does.
   button->setAutoDefault(true);
   return button;
 }
 
 // Named before its first text, which is when a screen reader first meets it.
-QLabel *make_label(const QString &name, const QString &caption, QWidget *parent) {
+QLabel *make_label(const form1::Control &stored, QWidget *parent) {
   auto *label = new QLabel(parent);
-  label->setObjectName(name);
-  label->setText(caption);
+  label->setObjectName(name_of(stored));
+  label->setText(caption_of(stored));
   return label;
 }
 
@@ -85,30 +80,26 @@ Form1::Form1(ErrorReporter report_error, QWidget *parent)
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Form1"));
 
-  Text1 = make_side_box(QStringLiteral("Text1"), this);
-  Text2 = make_side_box(QStringLiteral("Text2"), this);
-  Text3 = make_side_box(QStringLiteral("Text3"), this);
-  Command2 = make_button(QStringLiteral("Command2"), QStringLiteral("Вывод данных"), this);
-  Command1 = make_button(QStringLiteral("Command1"), QStringLiteral("Exit"), this);
-  Label1 = make_label(QStringLiteral("Label1"), QStringLiteral("Сторона а"), this);
-  Label2 = make_label(QStringLiteral("Label2"), QStringLiteral("Сторона b"), this);
-  Label3 = make_label(QStringLiteral("Label3"), QStringLiteral("Сторона с"), this);
-  Label4 = new ResultLabel(QStringLiteral("Результат вычислений"), this);
-  Label4->setObjectName(QStringLiteral("Label4"));
+  Text1 = make_side_box(form1::control("Text1"), this);
+  Text2 = make_side_box(form1::control("Text2"), this);
+  Text3 = make_side_box(form1::control("Text3"), this);
+  Command2 = make_button(form1::control("Command2"), this);
+  Command1 = make_button(form1::control("Command1"), this);
+  Label1 = make_label(form1::control("Label1"), this);
+  Label2 = make_label(form1::control("Label2"), this);
+  Label3 = make_label(form1::control("Label3"), this);
+  Label4 = new ResultLabel(this);
+  Label4->setObjectName(name_of(form1::control("Label4")));
+  Label4->set_caption(caption_of(form1::control("Label4")));
 
   // A notification is known to a screen reader by its name alone.
-  Label4->setAccessibleName(Label4->text());
+  Label4->setAccessibleName(Label4->caption());
   caption_box(Label1, Text1);
   caption_box(Label2, Text2);
   caption_box(Label3, Text3);
   colour_captions();
   lay_out();
-
-  setTabOrder(Command2, Text1);
-  setTabOrder(Text1, Text2);
-  setTabOrder(Text2, Text3);
-  setTabOrder(Text3, Command1);
-  Command2->setFocus();
+  follow_tab_indexes();
 
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -145,19 +136,45 @@ void Form1::changeEvent(QEvent *event) {
   QWidget::changeEvent(event);
 }
 
-void Form1::colour_captions() {
-  const QColor blue = readable_text_colour(caption_blue, palette());
-  for (QLabel *caption : {Label1, Label2, Label3}) {
-    set_text_colour(caption, blue);
+// Focus moves through the boxes and buttons by their tab indexes and starts
+// on the lowest.
+void Form1::follow_tab_indexes() {
+  std::vector<const form1::Control *> focusable;
+  for (const form1::Control &stored : form1::controls) {
+    if (stored.kind != Kind::Label) {
+      focusable.push_back(&stored);
+    }
   }
-  set_text_colour(Label4, readable_text_colour(result_red, palette()));
+  std::ranges::sort(focusable, {}, &form1::Control::tab_index);
+  const auto widget = [this](const form1::Control *stored) {
+    return findChild<QWidget *>(name_of(*stored));
+  };
+  for (std::size_t next = 1; next < focusable.size(); ++next) {
+    setTabOrder(widget(focusable[next - 1]), widget(focusable[next]));
+  }
+  widget(focusable.front())->setFocus();
 }
 
-QRect Form1::in_pixels(const QRect &twips) const {
+void Form1::colour_captions() {
+  for (const form1::Control &stored : form1::controls) {
+    if (stored.colour != form1::default_colour) {
+      const QColor colour(form1::red_of(stored.colour), form1::green_of(stored.colour),
+                          form1::blue_of(stored.colour));
+      set_text_colour(findChild<QLabel *>(name_of(stored)),
+                      readable_text_colour(colour, palette()));
+    }
+  }
+}
+
+QRect Form1::in_pixels(const form1::Rect &twips) const {
   const auto pixels = [this](int length) {
-    return static_cast<int>(std::lround(length * layout_scale_ / twips_per_pixel));
+    return static_cast<int>(std::lround(length * layout_scale_ / form1::twips_per_pixel));
   };
-  return {pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())};
+  return {pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height)};
+}
+
+QSize Form1::client_pixels() const {
+  return in_pixels({0, 0, form1::client_width, form1::client_height}).size();
 }
 
 // The stored layout at the font's size: as stored where a line of the font
@@ -167,19 +184,8 @@ void Form1::lay_out() {
   const double line = QFontMetricsF(font()).height();
   layout_scale_ = std::max(1.0, line / caption_line_pixels);
 
-  const std::array<std::pair<QWidget *, QRect>, 9> places = {{
-      {Text1, text1_twips},
-      {Text2, text2_twips},
-      {Text3, text3_twips},
-      {Command2, command2_twips},
-      {Command1, command1_twips},
-      {Label1, label1_twips},
-      {Label2, label2_twips},
-      {Label3, label3_twips},
-      {Label4, label4_twips},
-  }};
-  for (const auto &[control, twips] : places) {
-    control->setGeometry(in_pixels(twips));
+  for (const form1::Control &stored : form1::controls) {
+    findChild<QWidget *>(name_of(stored))->setGeometry(in_pixels(stored.place));
   }
   // The start-up caption is already wider than its place in most fonts; the
   // window's size follows from the label's.
@@ -193,8 +199,8 @@ void Form1::lay_out() {
 // window grows downwards instead. Keeping the label's width from one result
 // to the next spares a repaint of the window behind it.
 void Form1::fit_result_label() {
-  const QRect stored = in_pixels(label4_twips);
-  const QSize client = in_pixels(QRect(QPoint(), client_twips)).size();
+  const QRect stored = in_pixels(form1::control("Label4").place);
+  const QSize client = client_pixels();
   const QRect room = screen()->availableGeometry();
   const int margin = stored.x();
   const int needed = margin + Label4->caption_width() + margin;

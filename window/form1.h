@@ -12,6 +12,9 @@ class ResultLabel;
 namespace runtime {
 class Error;
 }
+namespace form1 {
+struct Rect;
+}
 
 // How the window tells the user that a command failed; the default shows a
 // modal message box.
@@ -36,7 +39,9 @@ private:
   void colour_captions();
   void fit_result_label();
   void keep_on_screen(const QRect &room);
-  [[nodiscard]] QRect in_pixels(const QRect &twips) const;
+  void follow_tab_indexes();
+  [[nodiscard]] QRect in_pixels(const form1::Rect &twips) const;
+  [[nodiscard]] QSize client_pixels() const;
 
   ErrorReporter report_error_;
   // Pixels per stored pixel: 1 where the font's line fits the stored heights.

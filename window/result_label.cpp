@@ -31,9 +31,7 @@ QString breakable_between_digits(const QString &caption) {
 
 } // namespace
 
-ResultLabel::ResultLabel(const QString &caption, QWidget *parent)
-    : QLabel(parent), caption_(caption) {
-  setText(caption);
+ResultLabel::ResultLabel(QWidget *parent) : QLabel(parent) {
   // Selecting with the mouse focuses the label for Ctrl+C; Tab passes it by.
   setTextInteractionFlags(Qt::TextSelectableByMouse);
 

@@ -13,7 +13,7 @@ class ResultLabel : public QLabel {
   Q_OBJECT
 
 public:
-  ResultLabel(const QString &caption, QWidget *parent);
+  explicit ResultLabel(QWidget *parent);
 
   [[nodiscard]] const QString &caption() const { return caption_; }
   void set_caption(const QString &caption);
