@@ -16,6 +16,16 @@ install_packages() {
   fi
 }
 
+# ru_RU.UTF-8, whose decimal separator is a comma, for the tests.
+generate_russian_locale() {
+  install_packages locales
+  if ! locale -a | grep -qi '^ru_RU\.utf-\?8$'; then
+    sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' >>/etc/locale.gen
+    locale-gen
+  fi
+}
+
 build_jobs() { nproc 2>/dev/null || echo 2; }
 
 # The program as a user runs and installs it, in build/release.

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <clocale>
+
+// Switches the C library's number locale to Russian, whose decimal separator
+// is a comma, under the name the platform knows it by; false where it has
+// none. Undone by std::setlocale(LC_NUMERIC, "C").
+inline bool use_comma_locale() {
+  for (const char *name : {"ru_RU.UTF-8", "ru-RU", "Russian_Russia.1251"}) {
+    if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+      return true;
+    }
+  }
+  return false;
+}

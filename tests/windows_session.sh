@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs the Windows program under Wine on a private X server, driven through
+# window messages, in an English and a Russian locale (Wine takes the user's
+# locale from LC_ALL): once ended by Exit, once by closing the window.
+# usage: windows_session.sh DRIVER PROGRAM
+set -uo pipefail
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1024x300x24 -nolisten tcp 2>/dev/null &
+xvfb=$!
+trap 'wineserver -k 2>/dev/null; kill $xvfb' EXIT
+read -r -u "$display_fd" display
+export DISPLAY=":$display"
+
+status=0
+for run in "en_US.UTF-8 . exit" "ru_RU.UTF-8 , close"; do
+  read -r locale separator end <<<"$run"
+  echo "under $locale:"
+  LC_ALL=$locale wine "$1" "$2" "$separator" "$end" || status=1
+done
+exit $status
