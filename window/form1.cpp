@@ -203,7 +203,9 @@ void Form1::fit_result_label() {
   const QSize client = client_pixels();
   const QRect room = screen()->availableGeometry();
   const int margin = stored.x();
-  const int needed = margin + Label4->caption_width() + margin;
+  const int row = client.width() - 2 * margin;
+  const int needed =
+      Label4->fits_within(row) ? client.width() : margin + Label4->caption_width() + margin;
   setFixedWidth(std::clamp(needed, client.width(), std::max(client.width(), room.width())));
   Label4->fit_within(width() - 2 * margin, stored.height());
   const int further_lines = Label4->height() - stored.height();

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <optional>
+
 class QAction;
 
 // The result label: shows one caption, over further lines where it is wider
@@ -20,20 +22,25 @@ public:
 
   // The caption's width on one line, in whole pixels.
   [[nodiscard]] int caption_width() const;
+  [[nodiscard]] bool fits_within(int width) const;
   // Gives the label `width` pixels, breaking the caption over as many lines
   // as it needs where one is not enough; at least `least_height` high.
   void fit_within(int width, int least_height);
 
 protected:
+  void changeEvent(QEvent *event) override;
   void contextMenuEvent(QContextMenuEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+  void make_selectable();
   void copy_caption() const;
   [[nodiscard]] QString selected_caption() const;
 
   QString caption_;
+  mutable std::optional<int> caption_width_;
   QAction *copy_ = nullptr;
   QAction *select_all_ = nullptr;
 };
