@@ -33,8 +33,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
       {L"Static", 132, 40, 121, 17}, {L"Static", 260, 40, 121, 17}, {L"Static", 4, 72, 120, 17},
   };
   for (const auto &control : controls) {
-    CreateWindowW(control.kind, L"1", WS_CHILD | WS_VISIBLE, control.left, control.top,
-                  control.width, control.height, window, nullptr, instance, nullptr);
+    if (CreateWindowW(control.kind, L"1", WS_CHILD | WS_VISIBLE, control.left, control.top,
+                      control.width, control.height, window, nullptr, instance,
+                      nullptr) == nullptr) {
+      return 1;
+    }
   }
   ShowWindow(window, show);
   MSG message{};

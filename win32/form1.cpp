@@ -13,7 +13,7 @@ namespace {
 
 using form1::Kind;
 
-constexpr wchar_t class_name[] = L"Form1";
+constexpr const wchar_t *class_name = L"Form1";
 constexpr DWORD window_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Enter in a box presses the button with this identifier.
 constexpr int area_button_id = IDOK;

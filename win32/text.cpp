@@ -1,5 +1,6 @@
 #include "win32/text.h"
 
+#include <array>
 #include <climits>
 
 namespace {
@@ -42,9 +43,11 @@ std::wstring window_text(HWND window) {
 }
 
 std::string user_decimal_separator() {
-  wchar_t separator[8] = {};
-  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) <= 1) {
+  std::array<wchar_t, 8> separator{};
+  const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(),
+                                     static_cast<int>(separator.size()));
+  if (length <= 1) {
     return ".";
   }
-  return utf8_of(separator);
+  return utf8_of(std::wstring_view(separator.data(), static_cast<std::size_t>(length - 1)));
 }

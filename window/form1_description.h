@@ -3,6 +3,7 @@
 // Form1 as stored: its controls, their captions, places, tab indexes and
 // colours. Free of any toolkit, so that every front end builds the same form.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -58,12 +59,11 @@ inline constexpr std::array<Control, 9> controls = {{
 
 // The control of that name; the name must be in the table.
 [[nodiscard]] consteval const Control &control(std::string_view name) {
-  for (const Control &each : controls) {
-    if (each.name == name) {
-      return each;
-    }
+  const auto found = std::ranges::find(controls, name, &Control::name);
+  if (found == controls.end()) {
+    throw "no such control"; // a compile-time error
   }
-  throw "no such control"; // a compile-time error
+  return *found;
 }
 
 } // namespace form1
