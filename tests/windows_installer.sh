@@ -4,12 +4,7 @@
 # then uninstalls it and checks that nothing is left.
 # usage: windows_installer.sh INSTALLER
 set -uo pipefail
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 640x480x24 -nolisten tcp 2>/dev/null &
-xvfb=$!
-trap 'wineserver -k 2>/dev/null; kill $xvfb' EXIT
-read -r -u "$display_fd" display
-export DISPLAY=":$display"
+source "$(dirname "${BASH_SOURCE[0]}")/wine_display.sh"
 
 folder() { winepath -u "$(wine cmd /c echo "%$1%" | tr -d '\r')"; }
 place=$(folder LOCALAPPDATA)/Programs/triangle-area

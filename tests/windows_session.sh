@@ -4,12 +4,7 @@
 # locale from LC_ALL): once ended by Exit, once by closing the window.
 # usage: windows_session.sh DRIVER PROGRAM
 set -uo pipefail
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1024x300x24 -nolisten tcp 2>/dev/null &
-xvfb=$!
-trap 'wineserver -k 2>/dev/null; kill $xvfb' EXIT
-read -r -u "$display_fd" display
-export DISPLAY=":$display"
+source "$(dirname "${BASH_SOURCE[0]}")/wine_display.sh"
 
 status=0
 for run in "en_US.UTF-8 . exit" "ru_RU.UTF-8 , close"; do
