@@ -5,6 +5,9 @@
 # usage: windows_installer.sh INSTALLER
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine_display.sh"
+# Wine names files in the locale's character set: the shortcut's name is
+# Cyrillic.
+export LC_ALL=C.UTF-8
 
 folder() { winepath -u "$(wine cmd /c echo "%$1%" | tr -d '\r')"; }
 place=$(folder LOCALAPPDATA)/Programs/triangle-area
