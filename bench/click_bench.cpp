@@ -1,7 +1,7 @@
 // Click-to-result: from the area button's click to the result label painted
 // with the new caption. The press and release the click comes from are not
 // counted: their cost is the button's own pressed look.
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -4,6 +4,19 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 RUN_PACKAGES=(g++ cmake make qt6-base-dev libgmp-dev fonts-dejavu-core)
 
+# Installing needs root; building never does. A user runs the installs
+# through sudo, or is told what to run first.
+as_root() {
+  if ((EUID == 0)); then
+    "$@"
+  elif command -v sudo >/dev/null; then
+    sudo "$@"
+  else
+    echo "This step needs root: run it as root, or install sudo: $*" >&2
+    exit 1
+  fi
+}
+
 install_packages() {
   local missing=()
   for package in "$@"; do
@@ -11,8 +24,8 @@ install_packages() {
       missing+=("$package")
   done
   if ((${#missing[@]})); then
-    apt-get update -q
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
   fi
 }
 
@@ -20,9 +33,10 @@ install_packages() {
 generate_russian_locale() {
   install_packages locales
   if ! locale -a | grep -qi '^ru_RU\.utf-\?8$'; then
-    sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' >>/etc/locale.gen
-    locale-gen
+    as_root sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen ||
+      echo 'ru_RU.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen
   fi
 }
 

@@ -1,7 +1,7 @@
 #include "runtime/error.h"
-#include "window/form1.h"
-#include "window/readable_colour.h"
-#include "window/result_label.h"
+#include "window/qt/form1.h"
+#include "window/qt/readable_colour.h"
+#include "window/qt/result_label.h"
 
 #include <QApplication>
 #include <QClipboard>

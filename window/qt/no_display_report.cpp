@@ -1,4 +1,4 @@
-#include "window/no_display_report.h"
+#include "window/qt/no_display_report.h"
 
 #include "runtime/start_up.h"
 

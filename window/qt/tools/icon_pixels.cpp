@@ -19,7 +19,7 @@ int main(int argc, char *argv[]) {
     return 1;
   }
   std::ofstream out(argv[2]);
-  out << "#include \"window/application_icon.h\"\n\n"
+  out << "#include \"window/qt/application_icon.h\"\n\n"
       << "namespace {\n\n"
       << "alignas(4) const unsigned char pixels[] = {";
   const auto *bytes = image.constBits();

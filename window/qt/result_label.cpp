@@ -1,4 +1,4 @@
-#include "window/result_label.h"
+#include "window/qt/result_label.h"
 
 #include <QAction>
 #include <QClipboard>

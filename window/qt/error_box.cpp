@@ -1,4 +1,4 @@
-#include "window/error_box.h"
+#include "window/qt/error_box.h"
 
 #include "runtime/error_report.h"
 

@@ -1,4 +1,4 @@
-#include "window/readable_colour.h"
+#include "window/qt/readable_colour.h"
 
 #include <algorithm>
 #include <cmath>

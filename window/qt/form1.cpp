@@ -1,12 +1,12 @@
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 #include "calculation/area_command.h"
 #include "runtime/error.h"
-#include "window/error_box.h"
-#include "window/form1_accessibility.h"
+#include "window/qt/error_box.h"
+#include "window/qt/form1_accessibility.h"
 #include "window/form1_description.h"
-#include "window/readable_colour.h"
-#include "window/result_label.h"
+#include "window/qt/readable_colour.h"
+#include "window/qt/result_label.h"
 
 #include <QCoreApplication>
 #include <QEvent>

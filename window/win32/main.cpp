@@ -1,4 +1,4 @@
-#include "win32/form1.h"
+#include "window/win32/form1.h"
 
 #include <commctrl.h>
 #include <windows.h>

@@ -1,10 +1,10 @@
-#include "win32/form1.h"
+#include "window/win32/form1.h"
 
 #include "calculation/area_command.h"
 #include "runtime/error.h"
 #include "runtime/error_report.h"
-#include "win32/announce.h"
-#include "win32/text.h"
+#include "window/win32/announce.h"
+#include "window/win32/text.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,4 +1,4 @@
-#include "window/form1_accessibility.h"
+#include "window/qt/form1_accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

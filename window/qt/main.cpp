@@ -1,6 +1,6 @@
-#include "window/application_icon.h"
-#include "window/form1.h"
-#include "window/no_display_report.h"
+#include "window/qt/application_icon.h"
+#include "window/qt/form1.h"
+#include "window/qt/no_display_report.h"
 
 #include <QApplication>
 #include <QIcon>

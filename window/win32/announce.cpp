@@ -1,4 +1,4 @@
-#include "win32/announce.h"
+#include "window/win32/announce.h"
 
 #include <initguid.h>
 

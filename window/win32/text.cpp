@@ -1,4 +1,4 @@
-#include "win32/text.h"
+#include "window/win32/text.h"
 
 #include <array>
 #include <climits>
