@@ -2,7 +2,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-RUN_PACKAGES=(g++ cmake make qt6-base-dev libgmp-dev fonts-dejavu-core)
+RUN_PACKAGES=(g++ cmake make qt6-base-dev libgmp-dev libfast-float-dev fonts-dejavu-core)
 
 # Installing needs root; building never does. A user runs the installs
 # through sudo, or is told what to run first.
