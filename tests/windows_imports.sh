@@ -39,7 +39,7 @@ done < <(cut -d' ' -f1 <<<"$imports" | sort -u)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 {
-  printf '#include <%s>\n' windows.h commctrl.h oleacc.h stdio.h stdlib.h string.h wchar.h \
+  printf '#include <%s>\n' windows.h commctrl.h oleacc.h shlobj.h stdio.h stdlib.h string.h wchar.h \
     locale.h signal.h setjmp.h process.h io.h errno.h assert.h excpt.h
   echo 'void take_each(void) {'
   echo '  void *volatile taken;'

@@ -83,15 +83,16 @@ void copy_result(HWND box) {
   }
   std::memcpy(target, text.c_str(), bytes);
   GlobalUnlock(memory);
-  if (OpenClipboard(box) != FALSE) {
-    EmptyClipboard();
-    // The clipboard owns the memory once it takes it.
-    if (SetClipboardData(CF_UNICODETEXT, memory) != nullptr) {
-      memory = nullptr;
-    }
-    CloseClipboard();
+  if (OpenClipboard(box) == FALSE) {
+    GlobalFree(memory);
+    return;
   }
-  if (memory != nullptr) {
+  EmptyClipboard();
+  // The clipboard owns the memory once it has taken it; cppcheck holds that
+  // it has taken it whatever it answers.
+  if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+    // cppcheck-suppress doubleFree
     GlobalFree(memory);
   }
+  CloseClipboard();
 }
