@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -117,11 +118,13 @@ bool shows(const Form &form, const std::wstring &caption) {
   return wait_for([&] { return text_of(form.result) == caption; });
 }
 
-void empty_clipboard() {
+// Empties the clipboard; its sequence number afterwards.
+DWORD empty_clipboard() {
   if (OpenClipboard(nullptr) != FALSE) {
     EmptyClipboard();
     CloseClipboard();
   }
+  return GetClipboardSequenceNumber();
 }
 
 std::wstring clipboard_text() {
@@ -138,8 +141,11 @@ std::wstring clipboard_text() {
   return text;
 }
 
-bool clipboard_holds(const std::wstring &expected) {
-  return wait_for([&] { return clipboard_text() == expected; });
+// Waits for the program to change the clipboard before opening it: while it
+// is open here, the program cannot open it.
+bool clipboard_holds(DWORD emptied, const std::wstring &expected) {
+  return wait_for([emptied] { return GetClipboardSequenceNumber() != emptied; }) &&
+         wait_for([&] { return clipboard_text() == expected; });
 }
 
 // The keys pressed in this order and let go in the other, as typed.
@@ -167,6 +173,14 @@ void mouse(POINT at, DWORD buttons = 0) {
   input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
   input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
   SendInput(1, &input, sizeof input);
+  // Under Wine the X server moves the pointer too: once it is there, no late
+  // motion from it can come after the next step.
+  wait_for([at] {
+    POINT now{};
+    return GetCursorPos(&now) != FALSE && std::abs(now.x - at.x) <= 1 &&
+           std::abs(now.y - at.y) <= 1;
+  });
+  Sleep(50);
 }
 
 void click(HWND control) {
@@ -195,14 +209,15 @@ void check_taking_away(const Form &form, DWORD thread, const std::wstring &capti
   wait_for([&] { return GetForegroundWindow() == form.window; });
   RECT result{};
   GetWindowRect(form.result, &result);
-  empty_clipboard();
+  DWORD emptied = empty_clipboard();
   mouse({result.left + 1, result.top + 2}, MOUSEEVENTF_LEFTDOWN);
   mouse({result.right - 1, result.bottom - 2});
   mouse({result.right - 1, result.bottom - 2}, MOUSEEVENTF_LEFTUP);
   const auto whole = static_cast<LRESULT>(MAKELONG(0, caption.size()));
   wait_for([&] { return SendMessageW(form.result, EM_GETSEL, 0, 0) == whole; });
   press({VK_CONTROL, 'C'});
-  check(clipboard_holds(caption), L"the mouse selects the whole result and Ctrl+C copies it");
+  check(clipboard_holds(emptied, caption),
+        L"the mouse selects the whole result and Ctrl+C copies it");
 
   press({VK_ESCAPE});
   press({VK_TAB});
@@ -212,18 +227,18 @@ void check_taking_away(const Form &form, DWORD thread, const std::wstring &capti
   press({VK_TAB});
   check(has_focus(thread, form.exit_button), L"Tab from Text3 passes the result by");
 
-  empty_clipboard();
+  emptied = empty_clipboard();
   press({VK_CONTROL, VK_SHIFT, 'C'});
-  check(clipboard_holds(caption), L"Ctrl+Shift+C copies the whole result from Exit");
+  check(clipboard_holds(emptied, caption), L"Ctrl+Shift+C copies the whole result from Exit");
 
-  empty_clipboard();
+  emptied = empty_clipboard();
   const POINT inside{result.left + 2, result.top + 2};
   mouse(inside, MOUSEEVENTF_RIGHTDOWN);
   mouse(inside, MOUSEEVENTF_RIGHTUP);
   const bool menu_up = wait_for([] { return FindWindowW(L"#32768", nullptr) != nullptr; });
   press({VK_DOWN});
   press({VK_RETURN});
-  check(menu_up && clipboard_holds(caption), L"the result's context menu copies it whole");
+  check(menu_up && clipboard_holds(emptied, caption), L"the result's context menu copies it whole");
 }
 
 // The text of a message box: its static of this identifier.

@@ -65,6 +65,17 @@ LRESULT CALLBACK result_box_procedure(HWND box, UINT message, WPARAM wparam, LPA
   return DefSubclassProc(box, message, wparam, lparam);
 }
 
+// Another program may hold the clipboard open for a moment.
+bool open_clipboard(HWND owner) {
+  for (int tries = 0; tries < 10; ++tries) {
+    if (OpenClipboard(owner) != FALSE) {
+      return true;
+    }
+    Sleep(10);
+  }
+  return false;
+}
+
 } // namespace
 
 void make_result_box(HWND box) { SetWindowSubclass(box, result_box_procedure, 0, 0); }
@@ -83,7 +94,7 @@ void copy_result(HWND box) {
   }
   std::memcpy(target, text.c_str(), bytes);
   GlobalUnlock(memory);
-  if (OpenClipboard(box) == FALSE) {
+  if (!open_clipboard(box)) {
     GlobalFree(memory);
     return;
   }
