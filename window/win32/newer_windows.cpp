@@ -36,13 +36,13 @@ UINT system_dpi() {
 } // namespace
 
 UINT dpi_of(HWND window) {
-  // Windows 10.
+  // Windows 10 1607 and later.
   using ForWindow = UINT(WINAPI *)(HWND);
   static const auto for_window = newer_function<ForWindow>(L"user32.dll", "GetDpiForWindow");
   if (for_window != nullptr) {
     return for_window(window);
   }
-  // Windows 8.1.
+  // Windows 8.1, and 10 before 1607.
   using ForMonitor = HRESULT(WINAPI *)(HMONITOR, MONITOR_DPI_TYPE, UINT *, UINT *);
   static const auto for_monitor = newer_function<ForMonitor>(L"shcore.dll", "GetDpiForMonitor");
   UINT dpi_x = 0;
@@ -59,7 +59,7 @@ UINT dpi_of(HWND window) {
 bool message_font(LOGFONTW &font, UINT dpi) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  // Windows 10.
+  // Windows 10 1607 and later.
   using ForDpi = BOOL(WINAPI *)(UINT, UINT, PVOID, UINT, UINT);
   static const auto for_dpi = newer_function<ForDpi>(L"user32.dll", "SystemParametersInfoForDpi");
   if (for_dpi != nullptr) {
@@ -80,7 +80,7 @@ bool message_font(LOGFONTW &font, UINT dpi) {
 
 SIZE outer_size(int width, int height, DWORD style, UINT dpi) {
   RECT frame{0, 0, width, height};
-  // Windows 10.
+  // Windows 10 1607 and later.
   using ForDpi = BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT);
   static const auto for_dpi = newer_function<ForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
   if (for_dpi != nullptr) {
