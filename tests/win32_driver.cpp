@@ -282,7 +282,7 @@ int wmain(int argc, wchar_t **argv) {
   const Form form = find_form(program.dwProcessId);
   check(form.window != nullptr && form.boxes.size() == 3 && form.area_button != nullptr &&
             form.exit_button != nullptr && form.result != nullptr,
-        L"the window Form1 with three Edit boxes, two Buttons and the result Static");
+        L"the window Form1 with three Edit boxes, two Buttons and the read-only result Edit");
   if (failed != 0) {
     TerminateProcess(program.hProcess, 1);
     return 1;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Windows program under Wine on a private X server, driven through
-# window messages, in an English and a Russian locale (Wine takes the user's
-# locale from LC_ALL): once ended by Exit, once by closing the window.
+# window messages and input, in an English and a Russian locale (Wine takes
+# the user's locale from LC_ALL): once ended by Exit, once by closing the
+# window.
 # usage: windows_session.sh DRIVER PROGRAM VERSION
 #   VERSION: the Windows that Wine says it is: win10, win7...
 set -uo pipefail
