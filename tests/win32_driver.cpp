@@ -1,12 +1,15 @@
-// Drives the Windows program through window messages alone: starts it, finds
-// its window and controls, types sides, presses the button and Enter, reads
-// the result, answers the error box, and ends the program.
+// Drives the Windows program through window messages and input: starts it,
+// finds its window and controls, types sides, presses the button and Enter,
+// reads the result, takes it away by mouse, menu and shortcut through the
+// clipboard, answers the error box, and ends the program.
 //
 // usage: win32_driver PROGRAM SEPARATOR END   (END: exit or close)
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -31,8 +34,10 @@ void check(bool ok, const std::wstring &what) {
   say((ok ? L"ok: " : L"FAIL: ") + what);
 }
 
+// By message: for another process's Edit, Wine's GetWindowTextLength says 0.
 std::wstring text_of(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  std::wstring text(static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                    L'\0');
   text.resize(static_cast<std::size_t>(
       SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return text;
@@ -72,12 +77,13 @@ Form children_of(HWND window) {
         auto &collected = *reinterpret_cast<Form *>(found);
         const std::wstring kind = class_of(child);
         const std::wstring text = text_of(child);
-        if (kind == L"Edit") {
+        const bool read_only = (GetWindowLongW(child, GWL_STYLE) & ES_READONLY) != 0;
+        if (kind == L"Edit" && read_only && text == L"Результат вычислений") {
+          collected.result = child;
+        } else if (kind == L"Edit") {
           collected.boxes.push_back(child);
         } else if (kind == L"Button") {
           (text == L"Exit" ? collected.exit_button : collected.area_button) = child;
-        } else if (kind == L"Static" && text == L"Результат вычислений") {
-          collected.result = child;
         }
         return TRUE;
       },
@@ -110,6 +116,129 @@ void enter_sides(const Form &form, const std::vector<std::wstring> &sides) {
 
 bool shows(const Form &form, const std::wstring &caption) {
   return wait_for([&] { return text_of(form.result) == caption; });
+}
+
+// Empties the clipboard; its sequence number afterwards.
+DWORD empty_clipboard() {
+  if (OpenClipboard(nullptr) != FALSE) {
+    EmptyClipboard();
+    CloseClipboard();
+  }
+  return GetClipboardSequenceNumber();
+}
+
+std::wstring clipboard_text() {
+  std::wstring text;
+  if (OpenClipboard(nullptr) != FALSE) {
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+      if (const auto *characters = static_cast<const wchar_t *>(GlobalLock(data))) {
+        text = characters;
+        GlobalUnlock(data);
+      }
+    }
+    CloseClipboard();
+  }
+  return text;
+}
+
+// Waits for the program to change the clipboard before opening it: while it
+// is open here, the program cannot open it.
+bool clipboard_holds(DWORD emptied, const std::wstring &expected) {
+  return wait_for([emptied] { return GetClipboardSequenceNumber() != emptied; }) &&
+         wait_for([&] { return clipboard_text() == expected; });
+}
+
+// The keys pressed in this order and let go in the other, as typed.
+void press(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (const WORD key : keys) {
+    inputs.push_back({});
+    inputs.back().type = INPUT_KEYBOARD;
+    inputs.back().ki.wVk = key;
+  }
+  for (auto key = keys.end(); key != keys.begin();) {
+    inputs.push_back({});
+    inputs.back().type = INPUT_KEYBOARD;
+    inputs.back().ki.wVk = *--key;
+    inputs.back().ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The mouse to a point of the screen, with `buttons` going down or up there.
+void mouse(POINT at, DWORD buttons = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+  SendInput(1, &input, sizeof input);
+  // Under Wine the X server moves the pointer too: once it is there, no late
+  // motion from it can come after the next step.
+  wait_for([at] {
+    POINT now{};
+    return GetCursorPos(&now) != FALSE && std::abs(now.x - at.x) <= 1 &&
+           std::abs(now.y - at.y) <= 1;
+  });
+  Sleep(50);
+}
+
+void click(HWND control) {
+  RECT place{};
+  GetWindowRect(control, &place);
+  const POINT middle{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+  mouse(middle, MOUSEEVENTF_LEFTDOWN);
+  mouse(middle, MOUSEEVENTF_LEFTUP);
+}
+
+bool has_focus(DWORD thread, HWND control) {
+  return wait_for([&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) != FALSE && info.hwndFocus == control;
+  });
+}
+
+// The result on the clipboard as the user takes it away: selected with the
+// mouse from its first letter to past its last and copied with Ctrl+C; by
+// Ctrl+Shift+C from another control; by the first line of its context menu.
+// Tab leaves the result for the control after it in the Tab order, and
+// Escape in it leaves the window be.
+void check_taking_away(const Form &form, DWORD thread, const std::wstring &caption) {
+  SetForegroundWindow(form.window);
+  wait_for([&] { return GetForegroundWindow() == form.window; });
+  RECT result{};
+  GetWindowRect(form.result, &result);
+  DWORD emptied = empty_clipboard();
+  mouse({result.left + 1, result.top + 2}, MOUSEEVENTF_LEFTDOWN);
+  mouse({result.right - 1, result.bottom - 2});
+  mouse({result.right - 1, result.bottom - 2}, MOUSEEVENTF_LEFTUP);
+  const auto whole = static_cast<LRESULT>(MAKELONG(0, caption.size()));
+  wait_for([&] { return SendMessageW(form.result, EM_GETSEL, 0, 0) == whole; });
+  press({VK_CONTROL, 'C'});
+  check(clipboard_holds(emptied, caption),
+        L"the mouse selects the whole result and Ctrl+C copies it");
+
+  press({VK_ESCAPE});
+  press({VK_TAB});
+  check(has_focus(thread, form.exit_button) && IsWindow(form.window) != FALSE,
+        L"Escape in the result leaves the window be, and Tab goes on to Exit");
+  click(form.boxes[2]);
+  press({VK_TAB});
+  check(has_focus(thread, form.exit_button), L"Tab from Text3 passes the result by");
+
+  emptied = empty_clipboard();
+  press({VK_CONTROL, VK_SHIFT, 'C'});
+  check(clipboard_holds(emptied, caption), L"Ctrl+Shift+C copies the whole result from Exit");
+
+  emptied = empty_clipboard();
+  const POINT inside{result.left + 2, result.top + 2};
+  mouse(inside, MOUSEEVENTF_RIGHTDOWN);
+  mouse(inside, MOUSEEVENTF_RIGHTUP);
+  const bool menu_up = wait_for([] { return FindWindowW(L"#32768", nullptr) != nullptr; });
+  press({VK_DOWN});
+  press({VK_RETURN});
+  check(menu_up && clipboard_holds(emptied, caption), L"the result's context menu copies it whole");
 }
 
 // The text of a message box: its static of this identifier.
@@ -153,7 +282,7 @@ int wmain(int argc, wchar_t **argv) {
   const Form form = find_form(program.dwProcessId);
   check(form.window != nullptr && form.boxes.size() == 3 && form.area_button != nullptr &&
             form.exit_button != nullptr && form.result != nullptr,
-        L"the window Form1 with three Edit boxes, two Buttons and the result Static");
+        L"the window Form1 with three Edit boxes, two Buttons and the read-only result Edit");
   if (failed != 0) {
     TerminateProcess(program.hProcess, 1);
     return 1;
@@ -175,6 +304,11 @@ int wmain(int argc, wchar_t **argv) {
     SendMessageW(form.area_button, BM_CLICK, 0, 0);
     check(shows(form, caption), sides[0] + L", " + sides[1] + L", " + sides[2] + L" -> " + caption);
   }
+  enter_sides(form, {L"3", L"4", L"5"});
+  SendMessageW(form.area_button, BM_CLICK, 0, 0);
+  if (shows(form, prefix + L"6" + separator)) {
+    check_taking_away(form, program.dwThreadId, prefix + L"6" + separator);
+  }
 
   // A caption wider than the screen goes on over further lines, all of it on
   // the screen.
@@ -193,6 +327,7 @@ int wmain(int argc, wchar_t **argv) {
             window.right <= work.right && window.bottom <= work.bottom &&
             label.bottom <= client.bottom && label.bottom - label.top > 2 * 17,
         L"the area of sides 1e154 is shown whole, over further lines, on the screen");
+  check_taking_away(form, program.dwThreadId, text_of(form.result));
 
   // Enter in a box runs the area command.
   enter_sides(form, {L"5", L"5", L"8"});

@@ -4,6 +4,8 @@
 Unicode true
 ; 64-bit, as the program is.
 Target amd64-unicode
+; Windows 7 SP1 and later, as the program: the stub needs nothing newer.
+ManifestSupportedOS Win7 Win8 Win8.1 Win10
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 

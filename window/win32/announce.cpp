@@ -6,8 +6,11 @@
 
 namespace {
 
-// The label's name as screen readers read it, where the caption leaves out
-// the zero before the separator.
+// Windows 8 and later read a live region's news; older Windows pass it by.
+constexpr DWORD live_region_changed = 0x8019; // EVENT_OBJECT_LIVEREGIONCHANGED
+
+// The result's name and role as screen readers read them: its name where the
+// caption leaves out the zero before the separator.
 IAccPropServices *property_services() {
   static IAccPropServices *services = [] {
     IAccPropServices *created = nullptr;
@@ -20,12 +23,27 @@ IAccPropServices *property_services() {
   return services;
 }
 
+void name(HWND result, const std::wstring &text) {
+  if (IAccPropServices *services = property_services()) {
+    services->SetHwndPropStr(result, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                             PROPID_ACC_NAME, text.c_str());
+  }
+}
+
 } // namespace
 
-void announce_result(HWND label, const std::wstring &spoken) {
+void present_as_label(HWND result, const std::wstring &caption) {
   if (IAccPropServices *services = property_services()) {
-    services->SetHwndPropStr(label, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                             spoken.c_str());
+    VARIANT role{};
+    role.vt = VT_I4;
+    role.lVal = ROLE_SYSTEM_STATICTEXT;
+    services->SetHwndProp(result, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_ROLE,
+                          role);
   }
-  NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, label, OBJID_CLIENT, CHILDID_SELF);
+  name(result, caption);
+}
+
+void announce_result(HWND result, const std::wstring &spoken) {
+  name(result, spoken);
+  NotifyWinEvent(live_region_changed, result, OBJID_CLIENT, CHILDID_SELF);
 }

@@ -4,6 +4,8 @@
 #include "runtime/error.h"
 #include "runtime/error_report.h"
 #include "window/win32/announce.h"
+#include "window/win32/newer_windows.h"
+#include "window/win32/result_box.h"
 #include "window/win32/text.h"
 
 #include <algorithm>
@@ -18,17 +20,26 @@ constexpr DWORD window_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 // Enter in a box presses the button with this identifier.
 constexpr int area_button_id = IDOK;
 constexpr int first_control_id = 100;
+// Ctrl+Shift+C: copies the whole result from anywhere in the window.
+constexpr WORD copy_result_command = 200;
 constexpr int box_length = 32767;
 
 HWND the_window = nullptr;
+HACCEL shortcuts = nullptr;
 
 int id_of(std::size_t index) {
   return form1::controls[index].name == "Command2" ? area_button_id
                                                    : first_control_id + static_cast<int>(index);
 }
 
-const wchar_t *class_of(Kind kind) {
-  switch (kind) {
+// The result label, whose text the user may select and copy.
+bool is_result(const form1::Control &control) { return control.name == "Label4"; }
+
+const wchar_t *class_of(const form1::Control &control) {
+  if (is_result(control)) {
+    return result_box_class;
+  }
+  switch (control.kind) {
   case Kind::TextBox:
     return L"Edit";
   case Kind::CommandButton:
@@ -39,9 +50,12 @@ const wchar_t *class_of(Kind kind) {
   return L"Static";
 }
 
-DWORD style_of(Kind kind) {
+DWORD style_of(const form1::Control &control) {
+  if (is_result(control)) {
+    return result_box_style;
+  }
   constexpr DWORD child = WS_CHILD | WS_VISIBLE;
-  switch (kind) {
+  switch (control.kind) {
   case Kind::TextBox:
     return child | WS_TABSTOP | ES_AUTOHSCROLL;
   case Kind::CommandButton:
@@ -61,12 +75,6 @@ bool high_contrast() {
          (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-SIZE outer_size(int width, int height, UINT dpi) {
-  RECT frame{0, 0, width, height};
-  AdjustWindowRectExForDpi(&frame, window_style, FALSE, 0, dpi);
-  return {frame.right - frame.left, frame.bottom - frame.top};
-}
-
 } // namespace
 
 bool Form1::open(HINSTANCE instance, int show) {
@@ -82,6 +90,8 @@ bool Form1::open(HINSTANCE instance, int show) {
   if (RegisterClassExW(&form) == 0) {
     return false;
   }
+  ACCEL copy{FVIRTKEY | FCONTROL | FSHIFT, 'C', copy_result_command};
+  shortcuts = CreateAcceleratorTableW(&copy, 1);
   const std::wstring title = wide_of(form1::title);
   the_window =
       CreateWindowExW(0, class_name, title.c_str(), window_style, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -93,8 +103,9 @@ bool Form1::open(HINSTANCE instance, int show) {
   return true;
 }
 
-bool Form1::is_dialog_message(MSG &message) {
-  return the_window != nullptr && IsDialogMessageW(the_window, &message) != FALSE;
+bool Form1::handles_keys(MSG &message) {
+  return the_window != nullptr && (TranslateAcceleratorW(the_window, shortcuts, &message) != 0 ||
+                                   IsDialogMessageW(the_window, &message) != FALSE);
 }
 
 LRESULT CALLBACK Form1::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -116,13 +127,15 @@ LRESULT CALLBACK Form1::procedure(HWND window, UINT message, WPARAM wparam, LPAR
 LRESULT Form1::handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
   case WM_CREATE:
-    dpi_ = GetDpiForWindow(window_);
+    dpi_ = dpi_of(window_);
     create_controls();
     use_font();
     lay_out();
     return 0;
   case WM_COMMAND:
-    if (HIWORD(wparam) == BN_CLICKED) {
+    if (LOWORD(wparam) == copy_result_command) {
+      copy_result(control("Label4"));
+    } else if (HIWORD(wparam) == BN_CLICKED) {
       if (LOWORD(wparam) == area_button_id) {
         Command2_Click();
       } else if (reinterpret_cast<HWND>(lparam) == control("Command1")) {
@@ -181,11 +194,15 @@ void Form1::create_controls() {
     const form1::Control &stored = form1::controls[index];
     const std::wstring caption = wide_of(stored.caption);
     controls_[index] = CreateWindowExW(
-        stored.kind == Kind::TextBox ? WS_EX_CLIENTEDGE : 0, class_of(stored.kind), caption.c_str(),
-        style_of(stored.kind), 0, 0, 0, 0, window_,
+        stored.kind == Kind::TextBox ? WS_EX_CLIENTEDGE : 0, class_of(stored), caption.c_str(),
+        style_of(stored), 0, 0, 0, 0, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_of(index))), instance, nullptr);
     if (stored.kind == Kind::TextBox) {
       SendMessageW(controls_[index], EM_SETLIMITTEXT, box_length, 0);
+    }
+    if (is_result(stored)) {
+      make_result_box(controls_[index]);
+      present_as_label(controls_[index], caption);
     }
   }
   last_focus_ = control("Command2");
@@ -194,13 +211,11 @@ void Form1::create_controls() {
 
 // The system's message font at the window's DPI.
 void Form1::use_font() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi_) ==
-      FALSE) {
+  LOGFONTW message{};
+  if (!message_font(message, dpi_)) {
     return;
   }
-  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+  HFONT font = CreateFontIndirectW(&message);
   if (font == nullptr) {
     return;
   }
@@ -249,7 +264,7 @@ void Form1::fit_result_label() {
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT &work = monitor.rcWork;
-  const SIZE frame = outer_size(0, 0, dpi_);
+  const SIZE frame = outer_size(0, 0, window_style, dpi_);
   const auto room_width = static_cast<int>(work.right - work.left - frame.cx);
   const auto room_height = static_cast<int>(work.bottom - work.top - frame.cy);
 
@@ -258,19 +273,22 @@ void Form1::fit_result_label() {
   const HGDIOBJ before = SelectObject(dc, font_);
   SIZE extent{};
   GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-  const int width = std::clamp(margin + static_cast<int>(extent.cx) + margin, client_width,
-                               std::max(client_width, room_width));
-  RECT text{0, 0, width - 2 * margin, 0};
-  DrawTextW(dc, caption.c_str(), -1, &text,
-            DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+  TEXTMETRICW font{};
+  GetTextMetricsW(dc, &font);
   SelectObject(dc, before);
   ReleaseDC(label, dc);
+  const int width = std::clamp(margin + static_cast<int>(extent.cx) + margin, client_width,
+                               std::max(client_width, room_width));
 
-  const int label_height = std::max(static_cast<int>(text.bottom), pixels(stored.height));
+  // As high as the lines the box itself breaks the caption into at that width.
+  SetWindowPos(label, nullptr, 0, 0, width - 2 * margin, pixels(stored.height),
+               SWP_NOMOVE | SWP_NOZORDER);
+  const auto lines = static_cast<int>(SendMessageW(label, EM_GETLINECOUNT, 0, 0));
+  const int label_height = std::max(lines * static_cast<int>(font.tmHeight), pixels(stored.height));
   SetWindowPos(label, nullptr, 0, 0, width - 2 * margin, label_height, SWP_NOMOVE | SWP_NOZORDER);
   const int height = std::min(client_height + label_height - pixels(stored.height),
                               std::max(client_height, room_height));
-  const SIZE outer = outer_size(width, height, dpi_);
+  const SIZE outer = outer_size(width, height, window_style, dpi_);
   SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 

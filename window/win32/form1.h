@@ -9,13 +9,15 @@
 #include <string>
 
 // The program's only window as native controls: the stored form's text boxes
-// are Edit, its buttons Button and its labels Static child windows.
+// are Edit, its buttons Button and its labels Static child windows, but for
+// the result label, a read-only Edit that looks like one.
 class Form1 {
 public:
   // Registers the window class and shows the window; false if it could not.
   static bool open(HINSTANCE instance, int show);
-  // Hands the dialog keys (Tab, Enter, Space) to the controls.
-  static bool is_dialog_message(MSG &message);
+  // Runs the window's shortcut, or hands the dialog keys (Tab, Enter, Space)
+  // to the controls; false for a message that is neither.
+  static bool handles_keys(MSG &message);
 
 private:
   explicit Form1(HWND window) : window_(window) {}

@@ -11,7 +11,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
   }
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (!Form1::is_dialog_message(message)) {
+    if (!Form1::handles_keys(message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
