@@ -92,16 +92,6 @@ bool rounds_as_the_exact_area(double area) {
   return std::fabs(fraction - 0.5) > thousandths * 0x1p-49;
 }
 
-std::string thousandths_text(const mpz_class &thousandths, std::string_view decimal_separator) {
-  std::string digits = thousandths.get_str();
-  if (digits.size() < 4) {
-    digits.insert(0, 4 - digits.size(), '0');
-  }
-  const auto point_at = digits.size() - 3;
-  return fixed_point_text(std::string_view(digits).substr(0, point_at),
-                          std::string_view(digits).substr(point_at), decimal_separator);
-}
-
 std::string result_line(std::string_view area_text) {
   return std::string(result_prefix) += area_text;
 }
@@ -155,7 +145,8 @@ std::string area_command(std::string_view text1, std::string_view text2, std::st
   if (!thousandths) {
     return std::string(refusal_message);
   }
-  return result_line(thousandths_text(*thousandths, decimal_separator));
+  constexpr int thousandth_places = 3;
+  return result_line(fixed_point_text(*thousandths, thousandth_places, decimal_separator));
 }
 
 std::string spoken_caption(std::string_view caption, std::string_view decimal_separator) {

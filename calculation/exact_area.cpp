@@ -1,5 +1,6 @@
 #include "calculation/exact_area.h"
 
+#include "calculation/binary_value.h"
 #include "runtime/error.h"
 
 #include <algorithm>
@@ -9,19 +10,6 @@
 
 namespace calculation {
 namespace {
-
-// A finite double as the integer mantissa times 2^exponent it is.
-struct BinaryValue {
-  mpz_class mantissa;
-  long exponent;
-};
-
-BinaryValue binary_value_of(double value) {
-  int exponent = 0;
-  const double fraction = std::frexp(value, &exponent);
-  // 53 bits make the mantissa whole, subnormals included.
-  return {mpz_class(std::ldexp(fraction, DBL_MANT_DIG)), exponent - DBL_MANT_DIG};
-}
 
 // The largest double, in thousandths.
 const mpz_class &largest_area_in_thousandths() {

@@ -2,8 +2,11 @@
 
 #include "runtime/error.h"
 
+#include <fast_float/fast_float.h>
+
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <system_error>
@@ -21,43 +24,8 @@ constexpr char to_upper(char c) {
 
 [[noreturn]] void overflow() { throw runtime::Error(runtime::ErrorCode::Overflow); }
 
-// True when an out-of-range decimal number is too large rather than too
-// small: its order of magnitude, from the digits and the exponent, is above
-// zero. Only called for text from_chars consumed, so the form is known.
-bool is_too_large(std::string_view number) {
-  const auto exponent_at = number.find_first_of("eE");
-  const auto mantissa = number.substr(0, exponent_at);
-  const auto point_at = mantissa.find('.');
-  const auto whole = mantissa.substr(0, point_at);
-
-  // Decimal digits of the value before its exponent: the count of whole
-  // digits from the first non-zero one, or minus the zeros after the point.
-  std::int64_t order = 0;
-  if (const auto first = whole.find_first_not_of('0'); first != whole.npos) {
-    order = static_cast<std::int64_t>(whole.size() - first);
-  } else if (point_at != mantissa.npos) {
-    const auto fraction = mantissa.substr(point_at + 1);
-    order = -static_cast<std::int64_t>(fraction.find_first_not_of('0'));
-  }
-
-  if (exponent_at == number.npos) {
-    return order > 0;
-  }
-  auto exponent_text = number.substr(exponent_at + 1);
-  if (exponent_text.front() == '+') {
-    exponent_text.remove_prefix(1);
-  }
-  std::int64_t exponent = 0;
-  const auto [end, error] =
-      std::from_chars(exponent_text.data(), exponent_text.data() + exponent_text.size(), exponent);
-  if (error == std::errc::result_out_of_range) {
-    return exponent_text.front() != '-';
-  }
-  return exponent > -order;
-}
-
 double read_decimal(std::string_view text) {
-  // from_chars would also take "inf" and "nan"; a number starts with a digit
+  // The parser would also take "inf" and "nan"; a number starts with a digit
   // or with a point followed by one.
   const bool starts_number =
       !text.empty() &&
@@ -65,14 +33,13 @@ double read_decimal(std::string_view text) {
   if (!starts_number) {
     return 0.0;
   }
+  // Correctly rounded: beyond the largest double is infinity, below the
+  // smallest is zero.
   double value = 0.0;
-  const auto [end, error] =
-      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-  if (error == std::errc::result_out_of_range) {
-    if (is_too_large(std::string_view(text.data(), static_cast<std::size_t>(end - text.data())))) {
-      overflow();
-    }
-    return 0.0;
+  fast_float::from_chars(text.data(), text.data() + text.size(), value,
+                         fast_float::chars_format::general);
+  if (std::isinf(value)) {
+    overflow();
   }
   return value;
 }

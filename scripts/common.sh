@@ -2,7 +2,15 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-RUN_PACKAGES=(g++ cmake make qt6-base-dev libgmp-dev fonts-dejavu-core)
+# Building never needs root, so a build folder another user left (root's,
+# say) is the one thing in the way: say so rather than let CMake fail.
+if unwritable=$(find build -maxdepth 2 ! -writable -print -quit 2>/dev/null) && [[ -n $unwritable ]]; then
+  echo "$unwritable belongs to $(stat -c %U "$unwritable"), not to you: remove build/ first" \
+    "(sudo rm -rf build), then run this again." >&2
+  exit 1
+fi
+
+RUN_PACKAGES=(g++ cmake make qt6-base-dev libgmp-dev libfast-float-dev fonts-dejavu-core)
 
 # Installing needs root; building never does. A user runs the installs
 # through sudo, or is told what to run first.
