@@ -14,5 +14,9 @@ include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 set(CMAKE_CXX_LINKER_LAUNCHER env NODE_PATH=/usr/share/nodejs)
 # GMP built for wasm (scripts/build-web).
 list(APPEND CMAKE_FIND_ROOT_PATH ${TRIANGLE_AREA_WEB_PREFIX})
-# The page's module is built for size.
-set(CMAKE_CXX_FLAGS_MINSIZEREL_INIT "-Oz -DNDEBUG")
+# The page's module is built for size: -Oz, where CMake would add -Os.
+set(CMAKE_CXX_FLAGS_MINSIZEREL "-Oz -DNDEBUG" CACHE STRING "")
+set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL "-Oz" CACHE STRING "")
+# Header-only libraries the core takes from this machine (fast_float) are
+# looked for here; every other search stays within the wasm folders.
+list(APPEND CMAKE_INCLUDE_PATH /usr/include)

@@ -43,7 +43,10 @@ std::string rem(int twips) {
   return text.data();
 }
 
-std::string selector(const form1::Control &control) { return "#" + std::string(control.name); }
+std::string selector(const form1::Control &control) {
+  std::string id = "#";
+  return id.append(control.name);
+}
 
 std::string colours(const Scheme &scheme) {
   const bool stored_as_is = scheme.media.empty();
