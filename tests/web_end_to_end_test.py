@@ -370,6 +370,19 @@ def check_installable(page):
     expect(not errors, f"not installable: {errors}")
 
 
+def check_nothing_kept(page):
+    """Every request stays on the site's origin; nothing is stored beyond
+    the service worker's cache."""
+    found = page.browser.evaluate("""(async () => ({
+      elsewhere: performance.getEntriesByType('resource').map((entry) => entry.name)
+        .filter((url) => new URL(url).origin !== location.origin),
+      cookies: document.cookie, local: localStorage.length, session: sessionStorage.length,
+      databases: (await indexedDB.databases()).map((database) => database.name)}))()""")
+    expect(not found["elsewhere"], f"requests to other origins: {found['elsewhere']}")
+    expect(not (found["cookies"] or found["local"] or found["session"] or found["databases"]),
+           f"the page keeps {found}")
+
+
 def check_exit(page):
     """Exit in a tab: the form gives way to a Russian note; a reload starts
     the program again."""
@@ -426,6 +439,7 @@ def main():
             checks.run(f"axe-core WCAG 2.2 A/AA, {scheme}", check_axe, page, scheme, features)
         checks.run("a 360 px screen", check_phone, page)
         checks.run("installability", check_installable, page)
+        checks.run("no other origin, nothing kept", check_nothing_kept, page)
         checks.run("Exit", check_exit, page)
         checks.run("offline, with the server stopped", check_offline, page, ".")
     finally:
