@@ -349,19 +349,40 @@ def check_axe(page, scheme, features):
     expect(not unexpected, f"{len(unexpected)} violations: {sorted(set(unexpected))}")
 
 
-def check_phone(page):
-    """On a 360 px screen nothing scrolls sideways and every control is whole."""
-    page.browser.cdp("Emulation.setDeviceMetricsOverride", width=360, height=640,
-                     deviceScaleFactor=2, mobile=True)
+# Screens, as width in CSS pixels and the browser's text size (16 px unless
+# the user makes it larger), on which the form must fit.
+SCREENS = [
+    ("a 360 px screen", 360, 16),
+    ("text at 200%", 1024, 32),
+    ("a 360 px screen, text at 200%", 360, 32),
+]
+
+# Each control's overflow of its own box and of the screen, in pixels.
+CUT = """[...document.querySelectorAll('#Form1 [id]')].map((e) => {
+  const box = e.getBoundingClientRect();
+  return {id: e.id, cut: Math.max(e.scrollWidth - e.clientWidth, e.scrollHeight - e.clientHeight),
+          off: Math.max(-box.left, box.right - innerWidth)};
+})"""
+
+
+def check_screen(page, width, text_size):
+    """Nothing scrolls sideways, every control lies on the screen and none
+    cuts its text."""
+    page.browser.cdp("Emulation.setDeviceMetricsOverride", width=width, height=640,
+                     deviceScaleFactor=2, mobile=width < 600)
+    page.browser.cdp("Page.setFontSizes", fontSizes={"standard": text_size})
     try:
-        sideways = page.driver.execute_script(
-            "return document.documentElement.scrollWidth - document.documentElement.clientWidth")
+        sideways = page.browser.evaluate(
+            "document.documentElement.scrollWidth - document.documentElement.clientWidth")
         expect(sideways <= 0, f"the page scrolls {sideways} px sideways")
-        for control in CONTROLS:
-            rect = page.element(control["name"]).rect
-            expect(rect["width"] > 0 and rect["x"] >= 0 and rect["x"] + rect["width"] <= 360,
-                   f"{control['name']} lies at {rect}")
+        controls = page.browser.evaluate(CUT)
+        expect(len(controls) == len(CONTROLS), f"the form has {len(controls)} controls")
+        for control in controls:
+            expect(control["off"] <= 0,
+                   f"{control['id']} lies {control['off']:.0f} px off the screen")
+            expect(control["cut"] <= 1, f"{control['id']} cuts {control['cut']} px of its text")
     finally:
+        page.browser.cdp("Page.setFontSizes", fontSizes={"standard": 16})
         page.browser.cdp("Emulation.clearDeviceMetricsOverride")
 
 
@@ -437,7 +458,8 @@ def main():
             checks.run(f"colours in the {scheme} scheme", check_colours, page, features, wanted)
         for scheme, features, _ in SCHEMES[:2]:
             checks.run(f"axe-core WCAG 2.2 A/AA, {scheme}", check_axe, page, scheme, features)
-        checks.run("a 360 px screen", check_phone, page)
+        for screen, width, text_size in SCREENS:
+            checks.run(screen, check_screen, page, width, text_size)
         checks.run("installability", check_installable, page)
         checks.run("no other origin, nothing kept", check_nothing_kept, page)
         checks.run("Exit", check_exit, page)
