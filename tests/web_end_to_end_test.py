@@ -9,7 +9,9 @@ usage: web_end_to_end_test.py SITE-FOLDER
 """
 import json
 import os
+import shutil
 import sys
+import tempfile
 
 sys.dont_write_bytecode = True
 
@@ -417,6 +419,33 @@ def check_exit(page):
     expect(page.element("Command2").is_displayed(), "a reload does not bring the form back")
 
 
+def attribute_on_root(page, name):
+    try:
+        return page.browser.evaluate(f"document.documentElement.hasAttribute('{name}')")
+    except WebDriverException:  # between two documents
+        return False
+
+
+def check_new_version(page, separator):
+    """A new version of the site, put on the host, is what the next visit
+    shows (it may reload itself once), and it computes."""
+    page.driver.set_script_timeout(10)
+    page.driver.execute_async_script(
+        "navigator.serviceWorker.ready.then(() => arguments[0]())")
+    index = os.path.join(page.site.root, "index.html")
+    with open(index, encoding="utf-8") as old:
+        html = old.read()
+    expect('<html lang="ru">' in html, "index.html has no <html lang=\"ru\">")
+    with open(index, "w", encoding="utf-8") as new:
+        new.write(html.replace('<html lang="ru">', '<html lang="ru" data-next-version>'))
+    with open(os.path.join(page.site.root, "sw.js"), "a", encoding="utf-8") as worker:
+        worker.write("\n// the next version\n")
+    page.open()
+    wait_for("the next version", lambda: attribute_on_root(page, "data-next-version"), 15)
+    wait_for("the form", lambda: page.driver.find_elements(By.ID, "Command2"))
+    page.calculate(("2", "3", "4"), caption_of("2.905", separator))
+
+
 def check_offline(page, separator):
     """After one visit the page opens and computes with the server gone."""
     page.driver.set_script_timeout(10)
@@ -434,7 +463,10 @@ def main():
         raise SystemExit(f"no site in {site_folder}: build it with scripts/build-web")
     if not os.path.exists(AXE):
         raise SystemExit(f"no {AXE}: run tests/web_setup.sh")
-    site = Site(site_folder)
+    # A copy, which a new version can be put into.
+    scratch = tempfile.mkdtemp(prefix="web-test-site-")
+    shutil.copytree(site_folder, os.path.join(scratch, "site"))
+    site = Site(os.path.join(scratch, "site"))
     browser = Browser()
     checks = Checks()
     try:
@@ -463,10 +495,12 @@ def main():
         checks.run("installability", check_installable, page)
         checks.run("no other origin, nothing kept", check_nothing_kept, page)
         checks.run("Exit", check_exit, page)
+        checks.run("a new version at the next visit", check_new_version, page, ".")
         checks.run("offline, with the server stopped", check_offline, page, ".")
     finally:
         browser.quit()
         site.stop()
+        shutil.rmtree(scratch)
     if checks.failed:
         print("failed: " + "; ".join(checks.failed))
     print(f"{checks.passed} passed, {len(checks.failed)} failed")

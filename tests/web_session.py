@@ -74,6 +74,7 @@ class Site:
     until release_module(), as a slow network would."""
 
     def __init__(self, root):
+        self.root = root
         self.requests = []
         self.module_gate = threading.Event()
         self.module_gate.set()
