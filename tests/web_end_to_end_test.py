@@ -2,8 +2,9 @@
 """Drives the web page in real headless Chromium, served over http on the
 loopback, in an English and a Russian locale: the worked values, the rows
 that show how sides are read and areas shown, an error report, the keys, the
-copy, what a screen reader gets, the colours, a phone's screen, Exit, and a
-reload with no server at all. Runs axe-core's WCAG 2.2 A and AA rules.
+copy, what a screen reader gets, the colours, a phone's screen and larger
+text, Exit, a new version put on the host, and a reload with no server at
+all. Runs axe-core's WCAG 2.2 A and AA rules.
 
 usage: web_end_to_end_test.py SITE-FOLDER
 """
