@@ -43,4 +43,4 @@ form.addEventListener('submit', (event) => {
 });
 document.getElementById('Command1').addEventListener('click', endProgram);
 copyResultOnAltC();
-ready.then(keepForOffline, () => {});
+keepForOffline(ready);
