@@ -335,13 +335,15 @@ def check_axe(page, scheme, features):
     page.browser.cdp("Emulation.setEmulatedMedia", features=features)
     try:
         violations = page.browser.evaluate(
-            "axe.run(document, {runOnly: {type: 'tag', values: %s}}).then((r) => r.violations"
-            ".map((v) => ({id: v.id, help: v.help, nodes: v.nodes.map((n) => ({target: "
-            "n.target.join(' '), summary: n.failureSummary}))})))" % json.dumps(AXE_TAGS))
+            "axe.run(document, {runOnly: {type: 'tag', values: %s}}).then((r) => ({passes: "
+            "r.passes.length, violations: r.violations.map((v) => ({id: v.id, help: v.help, "
+            "nodes: v.nodes.map((n) => ({target: n.target.join(' '), summary: "
+            "n.failureSummary}))}))}))" % json.dumps(AXE_TAGS))
     finally:
         page.browser.cdp("Emulation.setEmulatedMedia", features=[])
+    expect(violations["passes"] > 10, f"axe-core passed only {violations['passes']} rules")
     unexpected = []
-    for violation in violations:
+    for violation in violations["violations"]:
         for node in violation["nodes"]:
             line = f"axe {scheme}: {violation['id']} at {node['target']}: {violation['help']}"
             if (scheme, violation["id"], node["target"]) in ACCEPTED:
@@ -390,8 +392,19 @@ def check_screen(page, width, text_size):
 
 
 def check_installable(page):
+    """Chromium finds the page installable, as an app with a Russian name, the
+    program's icon at 192 and 512 px, a window of its own, and colours."""
     errors = page.browser.cdp("Page.getInstallabilityErrors")["installabilityErrors"]
     expect(not errors, f"not installable: {errors}")
+    reply = page.browser.cdp("Page.getAppManifest")
+    expect(not reply["errors"], f"the manifest has errors: {reply['errors']}")
+    manifest = reply["manifest"]
+    name = manifest.get("name", "")
+    expect(any("а" <= letter <= "я" for letter in name.lower()), f"the app is named «{name}»")
+    expect(manifest.get("display") == "kStandalone", f"the app shows as {manifest.get('display')}")
+    sizes = {icon["sizes"] for icon in manifest.get("icons", []) if icon["type"] == "image/png"}
+    expect({"192x192", "512x512"} <= sizes, f"the app's PNG icons are {sizes}")
+    expect(manifest.get("backgroundColor") and manifest.get("themeColor"), "the app has no colours")
 
 
 def check_nothing_kept(page):
