@@ -305,6 +305,7 @@ SCHEMES = [
     ("more contrast", [{"name": "prefers-contrast", "value": "more"}], 7.0),
     ("dark, more contrast", [{"name": "prefers-color-scheme", "value": "dark"},
                              {"name": "prefers-contrast", "value": "more"}], 7.0),
+    ("forced colours", [{"name": "forced-colors", "value": "active"}], 7.0),
 ]
 STORED = {"blue": [0, 0, 255], "red": [255, 0, 0]}
 

@@ -160,12 +160,16 @@ def contrast(first, second):
 COLOURS_OF = """
 (id) => {
   const rgba = (text) => {
-    const probe = document.createElement('i');
-    probe.style.color = text;
-    document.body.append(probe);
-    const [r, g, b, a = 1] = getComputedStyle(probe).color.match(/[\\d.]+/g).map(Number);
-    probe.remove();
+    const [r, g, b, a = 1] = text.match(/[\\d.]+/g).map(Number);
     return [r, g, b, a];
+  };
+  const canvas = () => {
+    const probe = document.createElement('i');
+    probe.style.cssText = 'color: Canvas; forced-color-adjust: none';
+    document.body.append(probe);
+    const colour = rgba(getComputedStyle(probe).color);
+    probe.remove();
+    return colour;
   };
   const element = document.getElementById(id);
   const layers = [];
@@ -174,7 +178,7 @@ COLOURS_OF = """
     if (layer[3] > 0) layers.push(layer);
     if (layer[3] === 1) break;
   }
-  if (!layers.length || layers.at(-1)[3] < 1) layers.push(rgba('Canvas'));
+  if (!layers.length || layers.at(-1)[3] < 1) layers.push(canvas());
   let background = layers.pop().slice(0, 3);
   for (const [r, g, b, a] of layers.reverse()) {
     background = [r, g, b].map((channel, i) => channel * a + background[i] * (1 - a));
