@@ -63,6 +63,11 @@ class _Handler(http.server.SimpleHTTPRequestHandler):
             self.site.module_gate.wait(30)
         super().do_GET()
         self.site.requests.append(self.path.split("?")[0])
+        self.site.answers.append((self.path.split("?")[0], self.answer))
+
+    def send_response(self, code, message=None):
+        self.answer = code
+        super().send_response(code, message)
 
     def log_message(self, *args):
         pass
@@ -76,6 +81,7 @@ class Site:
     def __init__(self, root):
         self.root = root
         self.requests = []
+        self.answers = []  # path and status, for each request
         self.module_gate = threading.Event()
         self.module_gate.set()
         self.module_asked = threading.Event()
