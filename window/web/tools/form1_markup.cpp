@@ -61,8 +61,8 @@ bool is_side_caption(const form1::Control &control) {
 
 std::string box_markup(const form1::Control &box) {
   const std::string name(box.name);
-  const std::string input = "<input id=\"" + name + "\" type=\"text\" value=\"" + caption_of(box) +
-                            "\" autocomplete=\"off\" spellcheck=\"false\">";
+  const std::string input = "<input id=\"" + name + R"(" type="text" value=")" + caption_of(box) +
+                            R"(" autocomplete="off" spellcheck="false">)";
   const CaptionOf *caption = caption_naming(box.name);
   if (caption == nullptr) {
     return "  " + input + "\n";
@@ -85,8 +85,7 @@ std::string control_markup(const form1::Control &control, bool focused_first) {
   case form1::Kind::Label:
     break;
   }
-  return "  <p id=\"" + name + "\"" + (control.name == result_label ? " class=\"result\"" : "") +
-         ">" + caption_of(control) + "</p>\n";
+  return "  <p id=\"" + name + "\">" + caption_of(control) + "</p>\n";
 }
 
 } // namespace

@@ -15,6 +15,17 @@ namespace {
 
 constexpr std::string_view placeholder = "<!-- Form1 -->";
 
+// The markup's lines at the placeholder's indentation.
+std::string indented(const std::string &markup, const std::string &indent) {
+  std::string text;
+  for (std::size_t start = 0; start < markup.size();) {
+    const std::size_t end = markup.find('\n', start);
+    text += (start == 0 ? "" : "\n" + indent) + markup.substr(start, end - start);
+    start = end == std::string::npos ? markup.size() : end + 1;
+  }
+  return text;
+}
+
 bool write(const char *path, const std::string &text) {
   std::ofstream file(path, std::ios::binary);
   file << text;
@@ -37,7 +48,9 @@ int main(int argc, char **argv) {
     std::cerr << "form1_page: no " << placeholder << " in " << argv[1] << '\n';
     return 1;
   }
-  html.replace(at, placeholder.size(), page::form1_markup());
+  const std::size_t line = html.rfind('\n', at) + 1;
+  html.replace(at, placeholder.size(),
+               indented(page::form1_markup(), html.substr(line, at - line)));
   if (!write(argv[2], html) || !write(argv[3], page::form1_style())) {
     std::cerr << "form1_page: cannot write the page\n";
     return 1;
