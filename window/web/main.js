@@ -41,6 +41,16 @@ form.addEventListener('submit', (event) => {
   event.preventDefault();
   Command2_Click();
 });
+// A press made before this script ran came as the form's own submission,
+// with the sides in the address: it is answered now.
+const asked = new URLSearchParams(location.search);
+if (boxes.every((box) => asked.has(box.name))) {
+  boxes.forEach((box) => {
+    box.value = asked.get(box.name);
+  });
+  history.replaceState(null, '', location.pathname);
+  Command2_Click();
+}
 document.getElementById('Command1').addEventListener('click', endProgram);
 copyResultOnAltC();
 keepForOffline(ready);

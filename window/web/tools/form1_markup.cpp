@@ -61,7 +61,8 @@ bool is_side_caption(const form1::Control &control) {
 
 std::string box_markup(const form1::Control &box) {
   const std::string name(box.name);
-  const std::string input = "<input id=\"" + name + R"(" type="text" value=")" + caption_of(box) +
+  const std::string input = "<input id=\"" + name + "\" name=\"" + name +
+                            R"(" type="text" value=")" + caption_of(box) +
                             R"(" autocomplete="off" spellcheck="false">)";
   const CaptionOf *caption = caption_naming(box.name);
   if (caption == nullptr) {
@@ -102,9 +103,9 @@ std::string form1_markup() {
     return control->kind != form1::Kind::Label;
   });
 
-  // method="dialog" outside a dialog: Enter in a box submits, and nothing
-  // navigates away even before the page's script has run.
-  std::string html = "<form id=\"Form1\" method=\"dialog\">\n";
+  // A press before the page's script runs submits the form itself, the
+  // sides in the address, for the script to answer once it runs.
+  std::string html = "<form id=\"Form1\">\n";
   for (const form1::Control *control : in_tab_order) {
     html += control_markup(*control, first_focus != in_tab_order.end() && control == *first_focus);
   }
