@@ -10,9 +10,11 @@ import { copyResultOnAltC, showResult } from './result.js';
 
 const form = document.getElementById('Form1');
 const boxes = ['Text1', 'Text2', 'Text3'].map((id) => document.getElementById(id));
-const moduleMissing = {
+// Where the module could not be loaded (offline before a first visit ended)
+// or failed.
+const moduleUnavailable = {
   errorTitle: 'Ошибка',
-  errorText: 'Не удалось загрузить модуль вычислений. Обновите страницу.',
+  errorText: 'Модуль вычислений недоступен. Обновите страницу.',
 };
 let waiting = 0;
 
@@ -28,7 +30,7 @@ async function Command2_Click() {
     const outcome = await areaCommand(...sides);
     (outcome.failed ? showErrorReport : showResult)(outcome);
   } catch {
-    showErrorReport(moduleMissing);
+    showErrorReport(moduleUnavailable);
   } finally {
     if (visiblyWaiting && --waiting === 0) {
       form.removeAttribute('aria-busy');
