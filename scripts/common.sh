@@ -56,3 +56,47 @@ build_release() {
     -DTRIANGLE_AREA_BENCHMARKS=OFF
   cmake --build build/release -j"$(build_jobs)"
 }
+
+# deb-src entries for the Debian archive this machine already uses.
+enable_debian_sources() {
+  if apt-cache showsrc gmp 2>/dev/null | grep -q '^Package: gmp'; then return; fi
+  local sources=/etc/apt/sources.list.d/debian.sources
+  if [[ -f $sources ]]; then
+    sed 's/^Types: deb$/Types: deb-src/' "$sources" |
+      as_root tee /etc/apt/sources.list.d/triangle-area-src.sources >/dev/null
+  else
+    grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+      as_root tee /etc/apt/sources.list.d/triangle-area-src.list >/dev/null
+  fi
+  as_root apt-get update -q
+}
+
+# Debian's GMP source, built once for each version and target into
+# $cache/gmp-VERSION-NAME and kept there: build_gmp_from_source NAME
+# CONFIGURE-COMMAND... runs the configure command in the unpacked source with
+# --prefix added. Sets gmp_prefix.
+build_gmp_from_source() {
+  local name=$1
+  shift
+  enable_debian_sources
+  local version cache=${TRIANGLE_AREA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/triangle-area}
+  version=$(apt-cache showsrc gmp | sed -n 's/^Version: //p' | sort -V | tail -n 1)
+  gmp_prefix=$cache/gmp-${version//[:~+]/_}-$name
+  if [[ -f $gmp_prefix/lib/libgmpxx.a ]]; then return; fi
+  local work
+  work=$(mktemp -d)
+  (
+    cd "$work"
+    apt-get source -q "gmp=$version" >/dev/null 2>&1
+    cd gmp-*/
+    # Debian's source leaves the manual out and regenerates the build files
+    # without it; a stand-in for its folder spares that.
+    mkdir -p doc
+    printf 'all install install-data install-exec uninstall clean distclean check:\n' >doc/Makefile.in
+    "$@" --prefix="$gmp_prefix" >configure.log 2>&1 || { tail -n 30 configure.log; exit 1; }
+    make -j"$(build_jobs)" >make.log 2>&1 || { tail -n 30 make.log; exit 1; }
+    make install >/dev/null
+  )
+  rm -rf "$work"
+  echo "GMP $version for $name built into $gmp_prefix"
+}

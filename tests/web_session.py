@@ -1,0 +1,194 @@
+"""What the web page's test and figures share: the site served on the loopback
+by a server that can hold the WebAssembly module back, headless Chromium
+driven through WebDriver and its DevTools protocol, and the form as stored."""
+import functools
+import http.server
+import os
+import re
+import shutil
+import tempfile
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+SOURCE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+CHROMIUM = "/usr/bin/chromium"
+CHROMEDRIVER = "/usr/bin/chromedriver"
+CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu",
+                  "--disable-background-networking", "--disable-component-update",
+                  "--disable-sync", "--no-first-run"]
+AXE = os.path.join(SOURCE, "tests", "web", "node_modules", "axe-core", "axe.min.js")
+
+
+def form_controls():
+    """The controls of Form1 from the table every front end reads: name, kind,
+    caption, place in CSS pixels (left, top, width, height), tab index, colour."""
+    with open(os.path.join(SOURCE, "window", "form1_description.h"), encoding="utf-8") as table:
+        text = table.read()
+    rows = re.findall(r'\{"(\w+)", Kind::(\w+), u"([^"]*)", \{(\d+), (\d+), (\d+), (\d+)\}, '
+                      r'(\d+), (\w+)\}', text)
+    if len(rows) != 9:
+        raise SystemExit(f"form1_description.h: read {len(rows)} controls, not 9")
+    twips = int(re.search(r"twips_per_pixel = (\d+);", text).group(1))
+    return [{"name": name, "kind": kind, "caption": caption,
+             "place": tuple(int(value) / twips for value in place),
+             "tab_index": int(tab), "colour": colour}
+            for name, kind, caption, *place, tab, colour in rows]
+
+
+def tab_order(controls):
+    return [control["name"] for control in sorted(controls, key=lambda c: c["tab_index"])
+            if control["kind"] != "Label"]
+
+
+def wait_for(what, probe, seconds=10.0):
+    deadline = time.monotonic() + seconds
+    while True:
+        result = probe()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.02)
+
+
+class _Handler(http.server.SimpleHTTPRequestHandler):
+    site = None  # set on each server's own subclass
+
+    def do_GET(self):
+        if self.path.split("?")[0].endswith(".wasm"):
+            self.site.module_asked.set()
+            self.site.module_gate.wait(30)
+        super().do_GET()
+        self.site.requests.append(self.path.split("?")[0])
+        self.site.answers.append((self.path.split("?")[0], self.answer))
+
+    def send_response(self, code, message=None):
+        self.answer = code
+        super().send_response(code, message)
+
+    def log_message(self, *args):
+        pass
+
+
+class Site:
+    """The built site served over http on 127.0.0.1, on a free port, from a
+    thread of this process. hold_module() keeps every .wasm request waiting
+    until release_module(), as a slow network would."""
+
+    def __init__(self, root):
+        self.root = root
+        self.requests = []
+        self.answers = []  # path and status, for each request
+        self.module_gate = threading.Event()
+        self.module_gate.set()
+        self.module_asked = threading.Event()
+        handler = type("Handler", (_Handler,), {"site": self})
+        self._server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(handler, directory=root))
+        self._server.daemon_threads = True
+        self.url = f"http://127.0.0.1:{self._server.server_address[1]}/"
+        self._thread = threading.Thread(target=self._server.serve_forever, daemon=True)
+        self._thread.start()
+
+    def hold_module(self):
+        self.module_asked.clear()
+        self.module_gate.clear()
+
+    def release_module(self):
+        self.module_gate.set()
+
+    def stop(self):
+        if self._thread.is_alive():
+            self.module_gate.set()
+            self._server.shutdown()
+            self._server.server_close()
+            self._thread.join()
+
+
+class Browser:
+    """Headless Chromium with a fresh profile, driven by chromedriver."""
+
+    def __init__(self, width=1024, height=768, extra_flags=()):
+        self.profile = tempfile.mkdtemp(prefix="web-test-profile-")
+        options = webdriver.ChromeOptions()
+        options.binary_location = CHROMIUM
+        for flag in [*CHROMIUM_FLAGS, *extra_flags, f"--user-data-dir={self.profile}",
+                     f"--window-size={width},{height}"]:
+            options.add_argument(flag)
+        # A page whose module is held back must not hold the navigation too.
+        options.page_load_strategy = "eager"
+        options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+        try:
+            self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER, log_path=os.devnull),
+                                           options=options)
+        except Exception:
+            shutil.rmtree(self.profile, ignore_errors=True)
+            raise
+
+    def cdp(self, command, **parameters):
+        return self.driver.execute_cdp_cmd(command, parameters)
+
+    def evaluate(self, expression):
+        """The value of a JavaScript expression, awaited; through the DevTools
+        protocol, which the page's Content-Security-Policy does not bind."""
+        reply = self.cdp("Runtime.evaluate", expression=expression, awaitPromise=True,
+                         returnByValue=True, userGesture=True)
+        if "exceptionDetails" in reply:
+            raise AssertionError(f"{expression[:60]}…: {reply['exceptionDetails']}")
+        return reply["result"].get("value")
+
+    def quit(self):
+        try:
+            self.driver.quit()
+        finally:
+            shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def luminance(rgb):
+    def linear(channel):
+        channel /= 255
+        return channel / 12.92 if channel <= 0.04045 else ((channel + 0.055) / 1.055) ** 2.4
+    red, green, blue = (linear(channel) for channel in rgb)
+    return 0.2126 * red + 0.7152 * green + 0.0722 * blue
+
+
+def contrast(first, second):
+    light, dark = sorted((luminance(first), luminance(second)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
+
+
+# The colours a text is drawn in and on, as the page computes them: the
+# background is the first opaque one among the element and its ancestors,
+# blended with any translucent ones above it, or the canvas's.
+COLOURS_OF = """
+(id) => {
+  const rgba = (text) => {
+    const [r, g, b, a = 1] = text.match(/[\\d.]+/g).map(Number);
+    return [r, g, b, a];
+  };
+  const canvas = () => {
+    const probe = document.createElement('i');
+    probe.style.cssText = 'color: Canvas; forced-color-adjust: none';
+    document.body.append(probe);
+    const colour = rgba(getComputedStyle(probe).color);
+    probe.remove();
+    return colour;
+  };
+  const element = document.getElementById(id);
+  const layers = [];
+  for (let node = element; node; node = node.parentElement) {
+    const layer = rgba(getComputedStyle(node).backgroundColor);
+    if (layer[3] > 0) layers.push(layer);
+    if (layer[3] === 1) break;
+  }
+  if (!layers.length || layers.at(-1)[3] < 1) layers.push(canvas());
+  let background = layers.pop().slice(0, 3);
+  for (const [r, g, b, a] of layers.reverse()) {
+    background = [r, g, b].map((channel, i) => channel * a + background[i] * (1 - a));
+  }
+  return {text: rgba(getComputedStyle(element).color).slice(0, 3), background};
+}
+"""
