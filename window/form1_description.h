@@ -59,7 +59,9 @@ inline constexpr std::array<Control, 9> controls = {{
 
 // The control of that name; the name must be in the table.
 [[nodiscard]] consteval const Control &control(std::string_view name) {
-  const auto found = std::ranges::find(controls, name, &Control::name);
+  // Not std::ranges: older libc++, as emscripten's, has none of its algorithms.
+  const auto found = std::find_if(controls.begin(), controls.end(),
+                                  [name](const Control &entry) { return entry.name == name; });
   if (found == controls.end()) {
     throw "no such control"; // a compile-time error
   }
