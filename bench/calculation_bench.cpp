@@ -1,3 +1,4 @@
+#include "bench/area_sides.h"
 #include "calculation/area_command.h"
 #include "calculation/format.h"
 #include "calculation/val.h"
@@ -58,44 +59,22 @@ void BM_snprintf(benchmark::State &state) {
 BENCHMARK(BM_snprintf);
 
 void BM_AreaCommand(benchmark::State &state) {
-  struct Sides {
-    const char *a, *b, *c;
-  };
-  constexpr std::array<Sides, 6> worked = {{{"1", "1", "1"},
-                                            {"3", "4", "5"},
-                                            {"2", "3", "4"},
-                                            {"5", "5", "8"},
-                                            {"1", "1", "3"},
-                                            {"100000", "100000", "100000"}}};
   for (auto _ : state) {
-    for (const auto &[a, b, c] : worked) {
+    for (const auto &[a, b, c] : bench::worked_sides) {
       benchmark::DoNotOptimize(calculation::area_command(a, b, c, ","));
     }
   }
-  state.SetItemsProcessed(state.iterations() * std::ssize(worked));
+  state.SetItemsProcessed(state.iterations() * std::ssize(bench::worked_sides));
 }
 BENCHMARK(BM_AreaCommand);
 
-// Sides whose outcome doubles cannot decide: a sum that rounds to the third
-// side, an area a hair from a rounding boundary or beyond 2^52 thousandths,
-// and sides too far apart in size.
 void BM_AreaCommandExact(benchmark::State &state) {
-  struct Sides {
-    const char *a, *b, *c;
-  };
-  constexpr std::array<Sides, 6> undecided = {
-      {{"0.1", "0.2", "0.30000000000000004"},
-       {"43853.9894764888", "58573359.391144134", "58573451.61248723"},
-       {"1e100", "1e100", "1e100"},
-       {"1e154", "1e154", "1e154"},
-       {"1e300", "1e300", "1e-300"},
-       {"1", "2", "3"}}};
   for (auto _ : state) {
-    for (const auto &[a, b, c] : undecided) {
+    for (const auto &[a, b, c] : bench::undecided_sides) {
       benchmark::DoNotOptimize(calculation::area_command(a, b, c, ","));
     }
   }
-  state.SetItemsProcessed(state.iterations() * std::ssize(undecided));
+  state.SetItemsProcessed(state.iterations() * std::ssize(bench::undecided_sides));
 }
 BENCHMARK(BM_AreaCommandExact);
 

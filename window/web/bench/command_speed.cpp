@@ -2,6 +2,7 @@
 // calculation_bench's BM_AreaCommand and BM_AreaCommandExact: prints for each
 // set the least of three runs in nanoseconds per command, for area_speed.mjs.
 
+#include "bench/area_sides.h"
 #include "calculation/area_command.h"
 
 #include <algorithm>
@@ -12,28 +13,10 @@
 
 namespace {
 
-struct Sides {
-  const char *a, *b, *c;
-};
-
-constexpr std::array<Sides, 6> worked = {{{"1", "1", "1"},
-                                          {"3", "4", "5"},
-                                          {"2", "3", "4"},
-                                          {"5", "5", "8"},
-                                          {"1", "1", "3"},
-                                          {"100000", "100000", "100000"}}};
-constexpr std::array<Sides, 6> undecided = {
-    {{"0.1", "0.2", "0.30000000000000004"},
-     {"43853.9894764888", "58573359.391144134", "58573451.61248723"},
-     {"1e100", "1e100", "1e100"},
-     {"1e154", "1e154", "1e154"},
-     {"1e300", "1e300", "1e-300"},
-     {"1", "2", "3"}}};
-
 // Where the captions' lengths go, so that no command is optimised away.
 volatile std::size_t characters_made = 0;
 
-double nanoseconds_per_command(const std::array<Sides, 6> &set) {
+double nanoseconds_per_command(const std::array<bench::Sides, 6> &set) {
   constexpr int rounds = 20000;
   double least = 1e300;
   for (int run = 0; run < 3; ++run) {
@@ -54,6 +37,6 @@ double nanoseconds_per_command(const std::array<Sides, 6> &set) {
 } // namespace
 
 int main() {
-  std::printf("BM_AreaCommand %.0f\n", nanoseconds_per_command(worked));
-  std::printf("BM_AreaCommandExact %.0f\n", nanoseconds_per_command(undecided));
+  std::printf("BM_AreaCommand %.0f\n", nanoseconds_per_command(bench::worked_sides));
+  std::printf("BM_AreaCommandExact %.0f\n", nanoseconds_per_command(bench::undecided_sides));
 }
