@@ -50,13 +50,13 @@ std::string escaped(std::string_view text) {
 
 std::string caption_of(const form1::Control &control) { return escaped(utf8_of(control.caption)); }
 
-const CaptionOf *caption_naming(std::string_view box) {
-  const auto found = std::ranges::find(side_captions, box, &CaptionOf::box);
+const CaptionOf *caption_naming(const form1::Control &box) {
+  const auto found = std::ranges::find(side_captions, &box, &CaptionOf::box);
   return found == side_captions.end() ? nullptr : &*found;
 }
 
 bool is_side_caption(const form1::Control &control) {
-  return std::ranges::find(side_captions, control.name, &CaptionOf::label) != side_captions.end();
+  return std::ranges::find(side_captions, &control, &CaptionOf::label) != side_captions.end();
 }
 
 std::string box_markup(const form1::Control &box) {
@@ -64,11 +64,11 @@ std::string box_markup(const form1::Control &box) {
   const std::string input = "<input id=\"" + name + "\" name=\"" + name +
                             R"(" type="text" value=")" + caption_of(box) +
                             R"(" autocomplete="off" spellcheck="false">)";
-  const CaptionOf *caption = caption_naming(box.name);
+  const CaptionOf *caption = caption_naming(box);
   if (caption == nullptr) {
     return "  " + input + "\n";
   }
-  const form1::Control &label = stored(caption->label);
+  const form1::Control &label = *caption->label;
   // The caption follows its box, as it stands beneath it in the window.
   return "  <div class=\"side\">\n    " + input + "\n    <label id=\"" + std::string(label.name) +
          "\" for=\"" + name + "\">" + caption_of(label) + "</label>\n  </div>\n";
@@ -81,7 +81,7 @@ std::string control_markup(const form1::Control &control, bool focused_first) {
     return box_markup(control);
   case form1::Kind::CommandButton:
     return "  <button id=\"" + name + "\" type=\"" +
-           (control.name == default_button ? "submit" : "button") + "\"" +
+           (&control == &default_button ? "submit" : "button") + "\"" +
            (focused_first ? " autofocus" : "") + ">" + caption_of(control) + "</button>\n";
   case form1::Kind::Label:
     break;

@@ -67,7 +67,7 @@ std::string colours(const Scheme &scheme) {
 }
 
 std::string stored_places() {
-  const form1::Control &result = stored(result_label);
+  const form1::Control &result = result_label;
   const form1::Rect &place = result.place;
   std::string css = "@media (min-width: " + rem(form1::client_width) + ") {\n";
   // The result stays in the flow, the row under the boxes with the same
