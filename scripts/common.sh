@@ -10,6 +10,10 @@ if unwritable=$(find build -maxdepth 2 ! -writable -print -quit 2>/dev/null) && 
   exit 1
 fi
 
+# Where the builds go: build/ unless TRIANGLE_AREA_BUILD_DIR names another
+# folder (a release builds afresh in one of its own).
+build_dir=$(realpath -m "${TRIANGLE_AREA_BUILD_DIR:-build}")
+
 RUN_PACKAGES=(g++ cmake make qt6-base-dev libgmp-dev libfast-float-dev fonts-dejavu-core)
 
 # Installing needs root; building never does. A user runs the installs
@@ -25,6 +29,24 @@ as_root() {
   fi
 }
 
+# apt's package lists, brought up to date. One index that fails to download
+# (a mirror in the middle of a sync, a foreign architecture whose lists lag)
+# fails the whole update, though the packages wanted may be there all the
+# same: try a few times, then go on with the lists there are.
+lists_incomplete=0
+update_package_lists() {
+  local attempt
+  for attempt in 1 2 3; do
+    if as_root apt-get update -q; then return; fi
+    if ((attempt < 3)); then
+      echo "apt-get update failed; trying again in $((attempt * 15)) s" >&2
+      sleep $((attempt * 15))
+    fi
+  done
+  echo "Some package lists could not be updated (see above); going on with those there are." >&2
+  lists_incomplete=1
+}
+
 install_packages() {
   local missing=()
   for package in "$@"; do
@@ -32,8 +54,17 @@ install_packages() {
       missing+=("$package")
   done
   if ((${#missing[@]})); then
-    as_root apt-get update -q
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    echo "Installing ${#missing[@]} missing package(s) and what they need: ${missing[*]}"
+    ((${#missing[@]} < 20)) ||
+      echo "(with what they need, some hundreds of packages: several minutes on a new machine)"
+    update_package_lists
+    if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+      "${missing[@]}"; then
+      echo "Could not install: ${missing[*]}." >&2
+      ((lists_incomplete)) &&
+        echo "Some package lists could not be updated either: see apt-get update's errors above." >&2
+      exit 1
+    fi
   fi
 }
 
@@ -50,44 +81,58 @@ generate_russian_locale() {
 
 build_jobs() { nproc 2>/dev/null || echo 2; }
 
-# The program as a user runs and installs it, in build/release.
+# The program as a user runs and installs it, in $build_dir/release.
 build_release() {
-  cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+  cmake -S . -B "$build_dir/release" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DTRIANGLE_AREA_BENCHMARKS=OFF
-  cmake --build build/release -j"$(build_jobs)"
+  cmake --build "$build_dir/release" -j"$(build_jobs)"
 }
 
-# deb-src entries for the Debian archive this machine already uses.
-enable_debian_sources() {
-  if apt-cache showsrc gmp 2>/dev/null | grep -q '^Package: gmp'; then return; fi
-  local sources=/etc/apt/sources.list.d/debian.sources
-  if [[ -f $sources ]]; then
-    sed 's/^Types: deb$/Types: deb-src/' "$sources" |
-      as_root tee /etc/apt/sources.list.d/triangle-area-src.sources >/dev/null
-  else
-    grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
-      as_root tee /etc/apt/sources.list.d/triangle-area-src.list >/dev/null
-  fi
-  as_root apt-get update -q
+# deb-src entries for the archives this machine installs from, as a private
+# apt configuration in folder $1: apt-get and apt-cache given
+# "${private_apt[@]}" read them, and the system's own sources stay as they
+# were. Needs no root.
+private_source_lists() {
+  local folder=$1 file
+  mkdir -p "$folder/sources.list.d" "$folder/lists/partial" "$folder/cache/archives/partial"
+  for file in /etc/apt/sources.list.d/*.sources; do
+    [[ -f $file ]] && sed 's/^Types:.*/Types: deb-src/' "$file" >"$folder/sources.list.d/${file##*/}"
+  done
+  cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+    sed -n 's/^deb /deb-src /p' >"$folder/sources.list"
+  private_apt=(-o "Dir::Etc::SourceList=$folder/sources.list"
+    -o "Dir::Etc::SourceParts=$folder/sources.list.d" -o "Dir::State::Lists=$folder/lists"
+    -o "Dir::Cache=$folder/cache" -o "APT::Sandbox::User=$(id -un)")
+  # An archive without sources fails its own index alone.
+  apt-get "${private_apt[@]}" update -q >"$folder/update.log" 2>&1 ||
+    grep -h '^[EW]:' "$folder/update.log" >&2 || true
 }
 
-# Debian's GMP source, built once for each version and target into
-# $cache/gmp-VERSION-NAME and kept there: build_gmp_from_source NAME
-# CONFIGURE-COMMAND... runs the configure command in the unpacked source with
-# --prefix added. Sets gmp_prefix.
+# Debian's source of the GMP the Linux program links against, built once for
+# each version and target into $cache/gmp-VERSION-NAME and kept there:
+# build_gmp_from_source NAME CONFIGURE-COMMAND... runs the configure command
+# in the unpacked source with --prefix added. Sets gmp_prefix.
 build_gmp_from_source() {
   local name=$1
   shift
-  enable_debian_sources
+  install_packages libgmp-dev dpkg-dev
   local version cache=${TRIANGLE_AREA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/triangle-area}
-  version=$(apt-cache showsrc gmp | sed -n 's/^Version: //p' | sort -V | tail -n 1)
+  version=$(dpkg-query -W -f='${source:Version}' libgmp-dev)
   gmp_prefix=$cache/gmp-${version//[:~+]/_}-$name
   if [[ -f $gmp_prefix/lib/libgmpxx.a ]]; then return; fi
+  echo "Building GMP $version for $name from Debian's source into $gmp_prefix:" \
+    "about 5 minutes on two cores, once for each version"
   local work
   work=$(mktemp -d)
   (
     cd "$work"
-    apt-get source -q "gmp=$version" >/dev/null 2>&1
+    private_source_lists "$work/apt"
+    if ! apt-get "${private_apt[@]}" source -q "gmp=$version" >source.log 2>&1; then
+      tail -n 5 source.log >&2
+      echo "Could not fetch Debian's source of gmp $version. Is the archive reachable, and is" \
+        "libgmp-dev up to date (apt-get install libgmp-dev)?" >&2
+      exit 1
+    fi
     cd gmp-*/
     # Debian's source leaves the manual out and regenerates the build files
     # without it; a stand-in for its folder spares that.
