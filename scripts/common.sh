@@ -95,11 +95,15 @@ build_release() {
 private_source_lists() {
   local folder=$1 file
   mkdir -p "$folder/sources.list.d" "$folder/lists/partial" "$folder/cache/archives/partial"
-  for file in /etc/apt/sources.list.d/*.sources; do
-    [[ -f $file ]] && sed 's/^Types:.*/Types: deb-src/' "$file" >"$folder/sources.list.d/${file##*/}"
+  : >"$folder/sources.list"
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+    if [[ ! -f $file ]]; then continue; fi
+    if [[ $file == *.sources ]]; then
+      sed 's/^Types:.*/Types: deb-src/' "$file" >"$folder/sources.list.d/${file##*/}"
+    else
+      sed -n 's/^deb /deb-src /p' "$file" >>"$folder/sources.list"
+    fi
   done
-  cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
-    sed -n 's/^deb /deb-src /p' >"$folder/sources.list"
   private_apt=(-o "Dir::Etc::SourceList=$folder/sources.list"
     -o "Dir::Etc::SourceParts=$folder/sources.list.d" -o "Dir::State::Lists=$folder/lists"
     -o "Dir::Cache=$folder/cache" -o "APT::Sandbox::User=$(id -un)")
