@@ -7,6 +7,9 @@ Target amd64-unicode
 ; Windows 7 SP1 and later, as the program: the stub needs nothing newer.
 ManifestSupportedOS Win7 Win8 Win8.1 Win10
 SetCompressor /SOLID lzma
+; The files' build times stay out, so that the same sources give the same
+; installer.
+SetDateSave off
 !include "MUI2.nsh"
 
 !define NAME "Площадь треугольника"

@@ -20,8 +20,5 @@ set(SITE_VERSION ${VERSION}-${digest})
 set(SITE_FILES ${names})
 configure_file(${SERVICE_WORKER} ${SITE}/sw.js @ONLY)
 
-get_filename_component(parent ${SITE} DIRECTORY)
-get_filename_component(folder ${SITE} NAME)
-file(REMOVE ${ZIP})
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip ${folder}
-                WORKING_DIRECTORY ${parent} COMMAND_ERROR_IS_FATAL ANY)
+set(FOLDER ${SITE})
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/pack_zip.cmake)
