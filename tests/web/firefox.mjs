@@ -1,6 +1,6 @@
 // Headless Firefox for the page's test, driven over WebDriver BiDi: reads
-// calls as JSON lines, [object, method, ...arguments] on puppeteer's page,
-// keyboard or mouse, and answers each with a line {value} or {error}.
+// calls as JSON lines, [verb, ...arguments] with the verbs of the test's other
+// engines (tests/web_session.py), and answers each with {value} or {error}.
 //   node firefox.mjs FIREFOX
 import { createInterface } from 'node:readline';
 import puppeteer from 'puppeteer-core';
@@ -18,20 +18,40 @@ const browser = await puppeteer.launch({
   },
 });
 const page = (await browser.pages())[0];
-const objects = { page, keyboard: page.keyboard, mouse: page.mouse };
+const { keyboard, mouse } = page;
+
+const verbs = {
+  open: async (url) => { await page.goto(url, { waitUntil: 'domcontentloaded' }); },
+  evaluate: (expression) => page.evaluate(expression),
+  click: (name) => page.click(`#${name}`),
+  fill: async (name, text) => {
+    await page.$eval(`#${name}`, (box) => { box.value = ''; box.focus(); });
+    await keyboard.type(text);
+  },
+  // Keys are WebDriver's, which BiDi shares; all but the last are held down.
+  press: async (...keys) => {
+    for (const key of keys.slice(0, -1)) await keyboard.down(key);
+    await keyboard.press(keys.at(-1));
+    for (const key of keys.slice(0, -1).reverse()) await keyboard.up(key);
+  },
+  // From one offset from the element's centre to another.
+  drag: async (name, [x0, y0], [x1, y1]) => {
+    const { x, y, width, height } = await page.$eval(`#${name}`, (e) => e.getBoundingClientRect().toJSON());
+    await mouse.move(x + width / 2 + x0, y + height / 2 + y0);
+    await mouse.down();
+    await mouse.move(x + width / 2 + x1, y + height / 2 + y1);
+    await mouse.up();
+  },
+  resize: (width, height) => page.setViewport({ width, height }),
+  before_scripts: async (source) => { await page.evaluateOnNewDocument(source); },
+  clipboard: (text) => page.evaluate(text === undefined ? 'navigator.clipboard.readText()'
+    : `navigator.clipboard.writeText(${JSON.stringify(text)})`),
+};
 
 for await (const line of createInterface({ input: process.stdin })) {
-  const [object, method, ...args] = JSON.parse(line);
-  let answer;
-  try {
-    const value = await objects[object][method](...args);
-    // Puppeteer's own objects, such as a navigation's response, stay here.
-    const plain = value === undefined || value === null || typeof value !== 'object'
-      || Array.isArray(value) || Object.getPrototypeOf(value) === Object.prototype;
-    answer = { value: plain ? value ?? null : null };
-  } catch (error) {
-    answer = { error: String(error?.message ?? error) };
-  }
+  const [verb, ...args] = JSON.parse(line);
+  const answer = await verbs[verb](...args).then((value) => ({ value: value ?? null }),
+    (error) => ({ error: String(error?.message ?? error) }));
   process.stdout.write(`${JSON.stringify(answer)}\n`);
 }
 await browser.close();
