@@ -256,6 +256,8 @@ class WebKit(_Selenium):
             self.quit()
             raise
         self.resize(1024, 768)
+        # A script cut short by a navigation answers only when it times out.
+        self.driver.set_script_timeout(5)
 
     def evaluate(self, expression):
         """The value of a JavaScript expression, awaited; a rejection times out."""
