@@ -105,7 +105,8 @@ class Page:
     def copies(self, what, caption, action):
         self.browser.clipboard("-")
         action()
-        wait_for(f"{what} to copy «{caption[:40]}…»", lambda: self.browser.clipboard() == caption)
+        wait_for(f"{what} to copy «{caption[:40]}…»",
+                 lambda: self.browser.clipboard() == caption)
 
 
 class Checks:
@@ -220,7 +221,8 @@ def check_copy(page, separator):
         ".getBoundingClientRect())")
 
     def select_and_copy():
-        page.browser.drag("Label4", (-width / 2 + 1, -height / 2 + 2), (width / 2 - 1, height / 2 - 2))
+        page.browser.drag("Label4", (-width / 2 + 1, -height / 2 + 2),
+                          (width / 2 - 1, height / 2 - 2))
         page.browser.press(Keys.CONTROL, "c")
 
     page.copies("selecting with the mouse and Ctrl+C", caption, select_and_copy)
@@ -365,7 +367,7 @@ CUT = """[...document.querySelectorAll('#Form1 [id]')].map((e) => {
 
 
 def tap(page, name):
-    centre = page.evaluate(f"(({{x, y, width, height}}) => ({{x: x + width / 2, y: y + height / 2}}))"
+    centre = page.evaluate("(({x, y, width, height}) => ({x: x + width / 2, y: y + height / 2}))"
                            f"(document.getElementById('{name}').getBoundingClientRect())")
     for kind, points in (("touchStart", [centre]), ("touchEnd", [])):
         page.browser.cdp("Input.dispatchTouchEvent", type=kind, touchPoints=points)
@@ -512,7 +514,8 @@ def check_below_floor(page, number, source):
     page.focus("Text3")
     page.browser.press(Keys.ENTER)
     expect(not page.evaluate("location.search.includes('Text') || document.querySelector("
-                             "'dialog[open]')"), "Enter in a box reloads the page or reports an error")
+                             "'dialog[open]')"),
+           "Enter in a box reloads the page or reports an error")
 
 
 def run_engine(engine, site_folder, checks):

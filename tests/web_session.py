@@ -201,7 +201,8 @@ class Browser(_Selenium):
 
 
 def _lang(locale):
-    return {"LANG": locale.replace("-", "_") + ".UTF-8", "LC_ALL": locale.replace("-", "_") + ".UTF-8"}
+    lang = locale.replace("-", "_") + ".UTF-8"
+    return {"LANG": lang, "LC_ALL": lang}
 
 
 class Firefox:

@@ -21,29 +21,42 @@ const page = (await browser.pages())[0];
 const { keyboard, mouse } = page;
 
 const verbs = {
-  open: async (url) => { await page.goto(url, { waitUntil: 'domcontentloaded' }); },
+  open: async (url) => {
+    await page.goto(url, { waitUntil: 'domcontentloaded' });
+  },
   evaluate: (expression) => page.evaluate(expression),
   click: (name) => page.click(`#${name}`),
   fill: async (name, text) => {
-    await page.$eval(`#${name}`, (box) => { box.value = ''; box.focus(); });
+    await page.$eval(`#${name}`, (box) => {
+      box.value = '';
+      box.focus();
+    });
     await keyboard.type(text);
   },
   // Keys are WebDriver's, which BiDi shares; all but the last are held down.
   press: async (...keys) => {
-    for (const key of keys.slice(0, -1)) await keyboard.down(key);
+    const held = keys.slice(0, -1);
+    for (const key of held) {
+      await keyboard.down(key);
+    }
     await keyboard.press(keys.at(-1));
-    for (const key of keys.slice(0, -1).reverse()) await keyboard.up(key);
+    for (const key of held.reverse()) {
+      await keyboard.up(key);
+    }
   },
   // From one offset from the element's centre to another.
   drag: async (name, [x0, y0], [x1, y1]) => {
-    const { x, y, width, height } = await page.$eval(`#${name}`, (e) => e.getBoundingClientRect().toJSON());
+    const { x, y, width, height } = await page.$eval(`#${name}`,
+      (element) => element.getBoundingClientRect().toJSON());
     await mouse.move(x + width / 2 + x0, y + height / 2 + y0);
     await mouse.down();
     await mouse.move(x + width / 2 + x1, y + height / 2 + y1);
     await mouse.up();
   },
   resize: (width, height) => page.setViewport({ width, height }),
-  before_scripts: async (source) => { await page.evaluateOnNewDocument(source); },
+  before_scripts: async (source) => {
+    await page.evaluateOnNewDocument(source);
+  },
   clipboard: (text) => page.evaluate(text === undefined ? 'navigator.clipboard.readText()'
     : `navigator.clipboard.writeText(${JSON.stringify(text)})`),
 };
