@@ -1,17 +1,24 @@
 """What the web page's test and figures share: the site served on the loopback
-by a server that can hold the WebAssembly module back, headless Chromium
-driven through WebDriver and its DevTools protocol, and the form as stored."""
+by a server that can hold the WebAssembly module back, the three browser
+engines driven alike (headless Chromium through WebDriver and its DevTools
+protocol, headless Firefox over WebDriver BiDi, WebKit's MiniBrowser through
+WebDriver on a private X display), and the form as stored."""
 import functools
 import http.server
+import json
 import os
 import re
 import shutil
+import subprocess
 import tempfile
 import threading
 import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.webkitgtk.service import Service as WebKitService
 
 SOURCE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CHROMIUM = "/usr/bin/chromium"
@@ -20,6 +27,9 @@ CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu",
                   "--disable-background-networking", "--disable-component-update",
                   "--disable-sync", "--no-first-run"]
 AXE = os.path.join(SOURCE, "tests", "web", "node_modules", "axe-core", "axe.min.js")
+FIREFOX = "/usr/bin/firefox-esr"
+FIREFOX_DRIVER = os.path.join(SOURCE, "tests", "web", "firefox.mjs")
+MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 
 
 def form_controls():
@@ -108,10 +118,44 @@ class Site:
             self._thread.join()
 
 
-class Browser:
-    """Headless Chromium with a fresh profile, driven by chromedriver."""
+class _Selenium:
+    """What Chromium and WebKit do alike through WebDriver; each engine's
+    class has the same methods. Keys are WebDriver's; press() holds all but
+    the last down; drag() goes between offsets from an element's centre."""
+    keys_press_buttons = True
 
-    def __init__(self, width=1024, height=768, extra_flags=()):
+    def open(self, url):
+        self.driver.get(url)
+
+    def click(self, name):
+        self.driver.find_element(By.ID, name).click()
+
+    def fill(self, name, text):
+        box = self.driver.find_element(By.ID, name)
+        box.clear()
+        if text:  # WebKit's driver refuses to type nothing
+            box.send_keys(text)
+
+    def press(self, *keys):
+        actions = ActionChains(self.driver)
+        for key in keys[:-1]:
+            actions.key_down(key)
+        actions.send_keys(keys[-1])
+        for key in reversed(keys[:-1]):
+            actions.key_up(key)
+        actions.perform()
+
+    def drag(self, name, start, end):
+        element = self.driver.find_element(By.ID, name)
+        ActionChains(self.driver).move_to_element_with_offset(element, *start).click_and_hold() \
+            .move_to_element_with_offset(element, *end).release().perform()
+
+
+class Browser(_Selenium):
+    """Headless Chromium with a fresh profile, driven by chromedriver."""
+    name = "chromium"
+
+    def __init__(self, width=1024, height=768, extra_flags=(), locale=None):
         self.profile = tempfile.mkdtemp(prefix="web-test-profile-")
         options = webdriver.ChromeOptions()
         options.binary_location = CHROMIUM
@@ -127,6 +171,8 @@ class Browser:
         except Exception:
             shutil.rmtree(self.profile, ignore_errors=True)
             raise
+        if locale:
+            self.cdp("Emulation.setLocaleOverride", locale=locale)
 
     def cdp(self, command, **parameters):
         return self.driver.execute_cdp_cmd(command, parameters)
@@ -140,11 +186,102 @@ class Browser:
             raise AssertionError(f"{expression[:60]}…: {reply['exceptionDetails']}")
         return reply["result"].get("value")
 
+    def before_scripts(self, source):
+        self.cdp("Page.addScriptToEvaluateOnNewDocument", source=source)
+
+    def clipboard(self, text=None):
+        return self.evaluate("navigator.clipboard." + (
+            f"writeText({json.dumps(text)})" if text is not None else "readText()"))
+
     def quit(self):
         try:
             self.driver.quit()
         finally:
             shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def _lang(locale):
+    lang = locale.replace("-", "_") + ".UTF-8"
+    return {"LANG": lang, "LC_ALL": lang}
+
+
+class Firefox:
+    """Headless Firefox with a fresh profile, in the locale of its
+    environment, driven by puppeteer-core: tests/web/firefox.mjs has the same
+    methods as the other engines' classes."""
+    name = "firefox"
+    # Over BiDi, a synthesized Enter or Space does not press a button.
+    keys_press_buttons = False
+
+    def __init__(self, locale="en-US"):
+        self._node = subprocess.Popen(["node", FIREFOX_DRIVER, FIREFOX], stdin=subprocess.PIPE,
+                                      stdout=subprocess.PIPE, text=True,
+                                      env=dict(os.environ, **_lang(locale)))
+
+    def __getattr__(self, verb):
+        def call(*args):
+            self._node.stdin.write(json.dumps([verb, *args]) + "\n")
+            self._node.stdin.flush()
+            answer = json.loads(self._node.stdout.readline() or '{"error": "Firefox has ended"}')
+            if "error" in answer:
+                raise AssertionError(f"{verb}: {answer['error']}")
+            return answer["value"]
+        return call
+
+    def quit(self):
+        self._node.stdin.close()
+        self._node.wait(30)
+
+
+class WebKit(_Selenium):
+    """WebKit's MiniBrowser on a private Xvfb display, in the locale of its
+    environment, driven by WebKitWebDriver; its window is 447 px at the
+    narrowest."""
+    name = "webkit"
+
+    def __init__(self, locale="en-US"):
+        self._xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24",
+                                       "-nolisten", "tcp"], stdout=subprocess.PIPE,
+                                      stderr=subprocess.DEVNULL, text=True)
+        self.env = dict(os.environ, DISPLAY=":" + self._xvfb.stdout.readline().strip(),
+                        **_lang(locale))
+        options = webdriver.WebKitGTKOptions()
+        options.binary_location = MINIBROWSER
+        options.add_argument("--automation")
+        options.page_load_strategy = "eager"
+        self._service = WebKitService("WebKitWebDriver", log_path=os.devnull, env=self.env)
+        try:
+            self._service.start()
+            self.driver = webdriver.Remote(self._service.service_url, options=options)
+        except Exception:
+            self.quit()
+            raise
+        self.resize(1024, 768)
+        # A script cut short by a navigation answers only when it times out.
+        self.driver.set_script_timeout(5)
+
+    def evaluate(self, expression):
+        """The value of a JavaScript expression, awaited; a rejection times out."""
+        return self.driver.execute_async_script(
+            f"Promise.resolve({expression}).then(arguments[arguments.length - 1])")
+
+    def resize(self, width, height):
+        self.driver.set_window_size(width, height)
+
+    def clipboard(self, text=None):
+        """The X display's, which WebKit copies to (its driver cannot read the page's)."""
+        command = ["xclip", "-selection", "clipboard"] + ([] if text is not None else ["-o"])
+        return subprocess.run(command, input=text, env=self.env, capture_output=text is None,
+                              text=True, check=True).stdout
+
+    def quit(self):
+        try:
+            if hasattr(self, "driver"):
+                self.driver.quit()
+            self._service.stop()
+        finally:
+            self._xvfb.terminate()
+            self._xvfb.wait()
 
 
 def luminance(rgb):

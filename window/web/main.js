@@ -30,7 +30,11 @@ async function Command2_Click() {
     const outcome = await areaCommand(...sides);
     (outcome.failed ? showErrorReport : showResult)(outcome);
   } catch {
-    showErrorReport(moduleUnavailable);
+    // Where the browser cannot run the module, the note under the form says
+    // so already (support.js).
+    if (document.getElementById('unsupported').hidden) {
+      showErrorReport(moduleUnavailable);
+    }
   } finally {
     if (visiblyWaiting && --waiting === 0) {
       form.removeAttribute('aria-busy');

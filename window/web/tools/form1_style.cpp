@@ -102,7 +102,12 @@ std::string form1_style() {
       css += "@media " + std::string(scheme.media) + " {\n" + colours(scheme) + "}\n";
     }
   }
-  return css + stored_places();
+  // A phone zooms the page into a box whose text is under 16 px when it gets
+  // the focus: wherever the form is laid out for a phone, or used by touch,
+  // the boxes' text is 16 px at least.
+  return css + stored_places() + "@media not all and (min-width: " + rem(form1::client_width) +
+         "), (pointer: coarse) {\n  #Form1 input { font-size: max(1rem, 16px); line-height: "
+         "normal; }\n}\n";
 }
 
 } // namespace page
