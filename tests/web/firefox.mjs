@@ -53,7 +53,22 @@ const verbs = {
     await mouse.move(x + width / 2 + x1, y + height / 2 + y1);
     await mouse.up();
   },
-  resize: (width, height) => page.setViewport({ width, height }),
+  resize: async (width, height) => {
+    try {
+      await page.setViewport({ width, height });
+    } catch (error) {
+      // Firefox ESR 140 takes the viewport but not the orientation sent with it.
+      if (!error.message.includes('setScreenOrientationOverride')) {
+        throw error;
+      }
+      for (let tries = 0; (await page.evaluate('window.innerWidth')) !== width; tries++) {
+        if (tries === 40) {
+          throw new Error(`the viewport stays ${await page.evaluate('window.innerWidth')} px wide`);
+        }
+        await new Promise((resolve) => setTimeout(resolve, 50));
+      }
+    }
+  },
   before_scripts: async (source) => {
     await page.evaluateOnNewDocument(source);
   },
