@@ -15,6 +15,7 @@ import threading
 import time
 
 from selenium import webdriver
+from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
@@ -56,7 +57,10 @@ def tab_order(controls):
 def wait_for(what, probe, seconds=10.0):
     deadline = time.monotonic() + seconds
     while True:
-        result = probe()
+        try:
+            result = probe()
+        except TimeoutException:  # a script that a navigation cut short (WebKit)
+            result = None
         if result:
             return result
         if time.monotonic() > deadline:
