@@ -87,7 +87,9 @@ private slots:
     form_ = std::make_unique<Form1>(
         [this](QWidget *, const runtime::Error &error) { reported_.push_back(error.code()); });
     form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    // Keys go to the focused control of the active window only.
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
   }
 
   void cleanup() { form_.reset(); }
@@ -121,7 +123,6 @@ private slots:
   }
 
   void tab_order_starts_on_the_area_button() {
-    QApplication::setActiveWindow(form_.get());
     QCOMPARE(QApplication::focusWidget(), child<QWidget>("Command2"));
     const char *forward[] = {"Text1", "Text2", "Text3", "Command1", "Command2"};
     for (const char *name : forward) {
@@ -186,7 +187,6 @@ private slots:
     QVERIFY(form_->rect().contains(label->geometry()));
     QVERIFY(label->height() >= label->heightForWidth(label->width()));
     // Ctrl+Shift+C copies it, whole and in one line, wherever the focus is.
-    QApplication::setActiveWindow(form_.get());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C,
                     Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QApplication::clipboard()->text(), result());
@@ -198,7 +198,6 @@ private slots:
   }
 
   void keys_run_the_area_command() {
-    QApplication::setActiveWindow(form_.get());
     QTest::keyClick(child<QPushButton>("Command2"), Qt::Key_Space);
     QCOMPARE(result(), QStringLiteral("Площадь треугольника= ") + expected_separator() + "433");
 
