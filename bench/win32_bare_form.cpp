@@ -3,6 +3,9 @@
 // nothing else.
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -32,12 +35,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
       {L"Button", 388, 8, 233, 57},  {L"Button", 632, 8, 93, 57},   {L"Static", 4, 40, 121, 17},
       {L"Static", 132, 40, 121, 17}, {L"Static", 260, 40, 121, 17}, {L"Static", 4, 72, 120, 17},
   };
-  for (const auto &control : controls) {
-    if (CreateWindowW(control.kind, L"1", WS_CHILD | WS_VISIBLE, control.left, control.top,
-                      control.width, control.height, window, nullptr, instance,
-                      nullptr) == nullptr) {
-      return 1;
-    }
+  const bool made = std::all_of(std::begin(controls), std::end(controls), [&](const auto &control) {
+    return CreateWindowW(control.kind, L"1", WS_CHILD | WS_VISIBLE, control.left, control.top,
+                         control.width, control.height, window, nullptr, instance,
+                         nullptr) != nullptr;
+  });
+  if (!made) {
+    return 1;
   }
   ShowWindow(window, show);
   MSG message{};

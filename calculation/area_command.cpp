@@ -34,7 +34,7 @@ struct ScaledSides {
 std::optional<ScaledSides> scaled(double a, double b, double c) {
   const double largest = std::max({std::fabs(a), std::fabs(b), std::fabs(c)});
   if (largest == 0.0) {
-    return ScaledSides{a, b, c, 0};
+    return ScaledSides{.a = a, .b = b, .c = c, .exponent = 0};
   }
   const int exponent = std::ilogb(largest);
   for (const double side : {a, b, c}) {
@@ -42,8 +42,10 @@ std::optional<ScaledSides> scaled(double a, double b, double c) {
       return std::nullopt;
     }
   }
-  return ScaledSides{std::ldexp(a, -exponent), std::ldexp(b, -exponent), std::ldexp(c, -exponent),
-                     exponent};
+  return ScaledSides{.a = std::ldexp(a, -exponent),
+                     .b = std::ldexp(b, -exponent),
+                     .c = std::ldexp(c, -exponent),
+                     .exponent = exponent};
 }
 
 enum class Existence { refused, exists, undecided };

@@ -9,7 +9,8 @@ BinaryValue binary_value_of(double value) {
   int exponent = 0;
   const double fraction = std::frexp(value, &exponent);
   // 53 bits make the mantissa whole, subnormals included.
-  return {mpz_class(std::ldexp(fraction, DBL_MANT_DIG)), exponent - DBL_MANT_DIG};
+  return {.mantissa = mpz_class(std::ldexp(fraction, DBL_MANT_DIG)),
+          .exponent = exponent - DBL_MANT_DIG};
 }
 
 } // namespace calculation

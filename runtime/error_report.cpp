@@ -4,8 +4,8 @@ namespace runtime {
 
 ErrorReport report_of(const Error &error) {
   return {
-      "Ошибка",
-      "Ошибка выполнения " + std::to_string(error.number()) + ":\n" + error.description(),
+      .title = "Ошибка",
+      .text = "Ошибка выполнения " + std::to_string(error.number()) + ":\n" + error.description(),
   };
 }
 

@@ -44,6 +44,8 @@ inline constexpr std::u16string_view title = u"Form1";
 inline constexpr int client_width = 10980;
 inline constexpr int client_height = 1410;
 
+// A table read by column.
+// NOLINTBEGIN(modernize-use-designated-initializers)
 inline constexpr std::array<Control, 9> controls = {{
     {"Text1", Kind::TextBox, u"1", {60, 120, 1815, 375}, 1, default_colour},
     {"Text2", Kind::TextBox, u"1", {1980, 120, 1815, 375}, 2, default_colour},
@@ -56,6 +58,7 @@ inline constexpr std::array<Control, 9> controls = {{
     {"Label3", Kind::Label, u"Сторона с", {3900, 600, 1815, 255}, 6, blue},
     {"Label4", Kind::Label, u"Результат вычислений", {60, 1080, 1800, 255}, 7, red},
 }};
+// NOLINTEND(modernize-use-designated-initializers)
 
 // The control of that name; the name must be in the table.
 [[nodiscard]] consteval const Control &control(std::string_view name) {

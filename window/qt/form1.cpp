@@ -2,9 +2,9 @@
 
 #include "calculation/area_command.h"
 #include "runtime/error.h"
+#include "window/form1_description.h"
 #include "window/qt/error_box.h"
 #include "window/qt/form1_accessibility.h"
-#include "window/form1_description.h"
 #include "window/qt/readable_colour.h"
 #include "window/qt/result_label.h"
 
@@ -174,7 +174,9 @@ QRect Form1::in_pixels(const form1::Rect &twips) const {
 }
 
 QSize Form1::client_pixels() const {
-  return in_pixels({0, 0, form1::client_width, form1::client_height}).size();
+  const form1::Rect client{
+      .left = 0, .top = 0, .width = form1::client_width, .height = form1::client_height};
+  return in_pixels(client).size();
 }
 
 // The stored layout at the font's size: as stored where a line of the font
