@@ -17,12 +17,14 @@ crt_start_up=(__set_app_type __setusermatherr __wgetmainargs __winitenv _amsg_ex
   _initterm _lock _unlock)
 is_one_of() { [[ " ${*:2} " == *" $1 "* ]]; }
 
-# "DLL function" for each import.
+# "DLL function" for each import. Each DLL's table has a heading, whose
+# columns binutils 2.44 changed: the name is in the column headed Member-Name.
 imports=$("$objdump" -p "$program" | awk '
   /^The Import Tables/ { inside = 1 }
   /^The (Export|Function) Table|^PE File Base Relocations/ { inside = 0 }
-  inside && /DLL Name:/ { dll = tolower($3) }
-  inside && dll != "" && /^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ { print dll, $3 }')
+  inside && /DLL Name:/ { dll = tolower($3); name = 0 }
+  inside && dll != "" && /^\tvma:/ { for (i = 1; i <= NF; i++) if ($i == "Member-Name") name = i }
+  inside && name && /^\t[0-9a-f]+[\t ]/ && $name ~ /^[A-Za-z_]/ { print dll, $name }')
 if [[ -z $imports ]]; then
   echo "FAIL: no imports read from $program"
   exit 1
