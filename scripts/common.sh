@@ -47,11 +47,19 @@ update_package_lists() {
   lists_incomplete=1
 }
 
+# This machine's own architecture: a foreign one's packages (arm64's for a
+# cross build, i386's for Wine) may be installed beside its own.
+native_architecture=$(dpkg --print-architecture)
+
+installed() {
+  dpkg-query -W -f='${Status} ${Architecture}\n' "$1" 2>/dev/null |
+    grep -qE "ok installed ($native_architecture|all)$"
+}
+
 install_packages() {
   local missing=()
   for package in "$@"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
-      missing+=("$package")
+    installed "$package" || missing+=("$package")
   done
   if ((${#missing[@]})); then
     echo "Installing ${#missing[@]} missing package(s) and what they need: ${missing[*]}"
@@ -121,7 +129,7 @@ build_gmp_from_source() {
   shift
   install_packages libgmp-dev dpkg-dev
   local version cache=${TRIANGLE_AREA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/triangle-area}
-  version=$(dpkg-query -W -f='${source:Version}' libgmp-dev)
+  version=$(dpkg-query -W -f='${source:Version}' "libgmp-dev:$native_architecture")
   gmp_prefix=$cache/gmp-${version//[:~+]/_}-$name
   if [[ -f $gmp_prefix/lib/libgmpxx.a ]]; then return; fi
   echo "Building GMP $version for $name from Debian's source into $gmp_prefix:" \
