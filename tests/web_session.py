@@ -252,7 +252,10 @@ class WebKit(_Selenium):
         options = webdriver.WebKitGTKOptions()
         options.binary_location = MINIBROWSER
         options.add_argument("--automation")
-        options.page_load_strategy = "eager"
+        # Every command first waits for a load under way; an "eager" wait begun
+        # after the page's DOMContentLoaded but before its load event ends only
+        # at the page load timeout. A held module does not hold WebKit's load.
+        options.page_load_strategy = "normal"
         self._service = WebKitService("WebKitWebDriver", log_path=os.devnull, env=self.env)
         try:
             self._service.start()
