@@ -80,8 +80,22 @@ class Page:
         self.evaluate(f"document.getElementById('{name}').focus()")
 
     def open(self, query=""):
-        self.browser.open(self.site.url + query)
-        wait_for("the form", lambda: self.evaluate("!!document.getElementById('Command2')"))
+        url = self.site.url + query
+        try:
+            self.browser.open(url)
+            wait_for("the form", lambda: self.evaluate("!!document.getElementById('Command2')"))
+        except (AssertionError, WebDriverException) as failure:
+            raise AssertionError(f"opening {url}: {reason(failure)}; {self.shown()}") from None
+
+    def shown(self):
+        """What the browser shows, for a page that did not open."""
+        descriptor, path = tempfile.mkstemp(prefix=f"web-test-{self.browser.name}-", suffix=".png")
+        os.close(descriptor)
+        try:
+            url, title, text = self.browser.shows(path)
+        except (AssertionError, WebDriverException) as failure:
+            return f"nothing can be read from the browser: {reason(failure)}"
+        return f"the browser shows {url}, «{title}», «{' '.join(text.split())[:300]}», {path}"
 
     def type_sides(self, sides):
         for number, side in enumerate(sides, 1):
@@ -128,6 +142,12 @@ class Checks:
             print(f"ok: {name}")
 
 
+def reason(failure):
+    if isinstance(failure, WebDriverException):
+        return f"{type(failure).__name__}: {failure.msg}" if failure.msg else type(failure).__name__
+    return str(failure)
+
+
 def expect(condition, message):
     if not condition:
         raise AssertionError(message)
@@ -145,7 +165,11 @@ def check_start(page):
     for control in CONTROLS:
         text = shown[control["name"]]["text"]
         expect(text == control["caption"], f"{control['name']} shows «{text}»")
-    expect(page.focused() == "Command2", f"focus starts on «{page.focused()}»")
+    # Autofocus is applied when the first frame is drawn, which in WebKit may
+    # come after the load event.
+    first = page.evaluate("new Promise((drawn) => requestAnimationFrame("
+                          "() => drawn(document.activeElement.id)))")
+    expect(first == "Command2", f"focus starts on «{first}»")
     order = tab_order(CONTROLS)
     for name in order[1:]:
         page.browser.press(Keys.TAB)

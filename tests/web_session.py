@@ -31,6 +31,9 @@ AXE = os.path.join(SOURCE, "tests", "web", "node_modules", "axe-core", "axe.min.
 FIREFOX = "/usr/bin/firefox-esr"
 FIREFOX_DRIVER = os.path.join(SOURCE, "tests", "web", "firefox.mjs")
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+# How long a page may take to load, in each engine (puppeteer's own default
+# for Firefox); the drivers' default is five minutes.
+PAGE_LOAD_SECONDS = 30
 
 
 def form_controls():
@@ -154,6 +157,17 @@ class _Selenium:
         ActionChains(self.driver).move_to_element_with_offset(element, *start).click_and_hold() \
             .move_to_element_with_offset(element, *end).release().perform()
 
+    def shows(self, path):
+        """The address, title and text the window shows, with a screenshot put
+        in path. A load that has not ended holds every command, here briefly."""
+        self.driver.set_page_load_timeout(5)
+        try:
+            self.driver.save_screenshot(path)
+            return self.driver.execute_script(
+                "return [location.href, document.title, document.body?.innerText ?? '']")
+        finally:
+            self.driver.set_page_load_timeout(PAGE_LOAD_SECONDS)
+
 
 class Browser(_Selenium):
     """Headless Chromium with a fresh profile, driven by chromedriver."""
@@ -175,6 +189,7 @@ class Browser(_Selenium):
         except Exception:
             shutil.rmtree(self.profile, ignore_errors=True)
             raise
+        self.driver.set_page_load_timeout(PAGE_LOAD_SECONDS)
         if locale:
             self.cdp("Emulation.setLocaleOverride", locale=locale)
 
@@ -252,7 +267,10 @@ class WebKit(_Selenium):
         options = webdriver.WebKitGTKOptions()
         options.binary_location = MINIBROWSER
         options.add_argument("--automation")
-        options.page_load_strategy = "eager"
+        # Every command first waits for a load under way; an "eager" wait begun
+        # after the page's DOMContentLoaded but before its load event ends only
+        # at the page load timeout. A held module does not hold WebKit's load.
+        options.page_load_strategy = "normal"
         self._service = WebKitService("WebKitWebDriver", log_path=os.devnull, env=self.env)
         try:
             self._service.start()
@@ -261,6 +279,7 @@ class WebKit(_Selenium):
             self.quit()
             raise
         self.resize(1024, 768)
+        self.driver.set_page_load_timeout(PAGE_LOAD_SECONDS)
         # A script cut short by a navigation answers only when it times out.
         self.driver.set_script_timeout(5)
 

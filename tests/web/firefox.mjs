@@ -69,6 +69,10 @@ const verbs = {
       }
     }
   },
+  shows: async (path) => {
+    await page.screenshot({ path });
+    return page.evaluate("[location.href, document.title, document.body?.innerText ?? '']");
+  },
   before_scripts: async (source) => {
     await page.evaluateOnNewDocument(source);
   },
