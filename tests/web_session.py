@@ -10,6 +10,7 @@ import os
 import re
 import shutil
 import subprocess
+import sysconfig
 import tempfile
 import threading
 import time
@@ -30,7 +31,7 @@ CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu",
 AXE = os.path.join(SOURCE, "tests", "web", "node_modules", "axe-core", "axe.min.js")
 FIREFOX = "/usr/bin/firefox-esr"
 FIREFOX_DRIVER = os.path.join(SOURCE, "tests", "web", "firefox.mjs")
-MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+MINIBROWSER = f"/usr/lib/{sysconfig.get_config_var('MULTIARCH')}/webkit2gtk-4.1/MiniBrowser"
 # How long a page may take to load, in each engine (puppeteer's own default
 # for Firefox); the drivers' default is five minutes.
 PAGE_LOAD_SECONDS = 30
