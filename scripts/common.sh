@@ -89,6 +89,16 @@ generate_russian_locale() {
 
 build_jobs() { nproc 2>/dev/null || echo 2; }
 
+# A front end's build takes --no-tests (a release's build); run_tests says
+# whether to build and run its tests, and werror whether warnings are errors,
+# as they are where the tests are built unless TRIANGLE_AREA_WERROR says
+# otherwise.
+read_test_choice() {
+  run_tests=1
+  [[ ${1-} != --no-tests ]] || run_tests=0
+  werror=${TRIANGLE_AREA_WERROR:-$( ((run_tests)) && echo ON || echo OFF)}
+}
+
 # The compiler's and the linker's flags with which Debian builds its own
 # packages, every hardening feature on: stack protector, _FORTIFY_SOURCE,
 # -z relro -z now, stack-clash and control-flow protection. Debian 12's dpkg
