@@ -158,7 +158,9 @@ private_source_lists() {
 build_gmp_from_source() {
   local name=$1
   shift
-  install_packages libgmp-dev dpkg-dev
+  # GMP's configure builds and runs the programs that write its tables with
+  # this machine's own C compiler and C library, whatever the target.
+  install_packages libgmp-dev dpkg-dev gcc libc6-dev
   local version cache=${TRIANGLE_AREA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/triangle-area}
   version=$(dpkg-query -W -f='${source:Version}' "libgmp-dev:$native_architecture")
   gmp_prefix=$cache/gmp-${version//[:~+]/_}-$name
