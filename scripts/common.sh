@@ -37,7 +37,7 @@ lists_incomplete=0
 update_package_lists() {
   local attempt
   for attempt in 1 2 3; do
-    if as_root apt-get update -q; then return; fi
+    if as_root apt-get update -q -o DPkg::Lock::Timeout=900; then return; fi
     if ((attempt < 3)); then
       echo "apt-get update failed; trying again in $((attempt * 15)) s" >&2
       sleep $((attempt * 15))
@@ -66,8 +66,10 @@ install_packages() {
     ((${#missing[@]} < 20)) ||
       echo "(with what they need, some hundreds of packages: several minutes on a new machine)"
     update_package_lists
+    # Another install under way (a second build beside this one) is waited
+    # for, not failed on.
     if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-      "${missing[@]}"; then
+      -o DPkg::Lock::Timeout=900 "${missing[@]}"; then
       echo "Could not install: ${missing[*]}." >&2
       ((lists_incomplete)) &&
         echo "Some package lists could not be updated either: see apt-get update's errors above." >&2
