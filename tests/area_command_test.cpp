@@ -45,6 +45,7 @@ const AreaCase area_cases[] = {
     // Decided exactly where rounding could mislead: sums that round to the
     // third side, and an area a hair from a rounding boundary.
     {"0.1", "0.2", "0.30000000000000004", nullptr},
+    {"0.1", "0.30000000000000004", "0.2", nullptr},
     {"16.588666405403828", "16.584897650778824", "0.00376875462500192", nullptr},
     {"43853.9894764888", "58573359.391144134", "58573451.61248723", "1284335824401.264"},
 };
