@@ -67,27 +67,28 @@ struct Form {
   HWND result = nullptr;
 };
 
+// A child window, sorted into the form: an EnumChildWindows callback, so of
+// Windows' calling convention.
+BOOL CALLBACK collect_control(HWND child, LPARAM found) {
+  auto &collected = *reinterpret_cast<Form *>(found);
+  const std::wstring kind = class_of(child);
+  const std::wstring text = text_of(child);
+  const bool read_only = (GetWindowLongW(child, GWL_STYLE) & ES_READONLY) != 0;
+  if (kind == L"Edit" && read_only && text == L"Результат вычислений") {
+    collected.result = child;
+  } else if (kind == L"Edit") {
+    collected.boxes.push_back(child);
+  } else if (kind == L"Button") {
+    (text == L"Exit" ? collected.exit_button : collected.area_button) = child;
+  }
+  return TRUE;
+}
+
 Form children_of(HWND window) {
   Form form;
   form.window = window;
   // Children come in creation order, which is the order of the tab indexes.
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM found) {
-        auto &collected = *reinterpret_cast<Form *>(found);
-        const std::wstring kind = class_of(child);
-        const std::wstring text = text_of(child);
-        const bool read_only = (GetWindowLongW(child, GWL_STYLE) & ES_READONLY) != 0;
-        if (kind == L"Edit" && read_only && text == L"Результат вычислений") {
-          collected.result = child;
-        } else if (kind == L"Edit") {
-          collected.boxes.push_back(child);
-        } else if (kind == L"Button") {
-          (text == L"Exit" ? collected.exit_button : collected.area_button) = child;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&form));
+  EnumChildWindows(window, collect_control, reinterpret_cast<LPARAM>(&form));
   return form;
 }
 

@@ -4,17 +4,20 @@
 # Windows 7 (_WIN32_WINNT 0x0601), which leave out what came later. Wine
 # exports every Windows version's functions, so running the program there
 # cannot tell.
-# usage: windows_imports.sh OBJDUMP COMPILER PROGRAM
+# It also checks that the loader is told of each protection named after the
+# program (DYNAMIC_BASE for ASLR, NX_COMPAT for DEP).
+# usage: windows_imports.sh OBJDUMP COMPILER PROGRAM [PROTECTION...]
 set -euo pipefail
 objdump=$1 compiler=$2 program=$3
 
 # The DLLs of every Windows since 7 that the program may import from.
 system_dlls=(kernel32.dll user32.dll gdi32.dll comctl32.dll ole32.dll oleaut32.dll oleacc.dll
   advapi32.dll shell32.dll msvcrt.dll)
-# The C run time's start-up entries, which its headers keep to themselves;
-# msvcrt.dll has had them since long before Windows 7.
+# The C run time's start-up entries, which its headers keep to themselves,
+# and the data the 32-bit headers reach through a macro; msvcrt.dll has had
+# them since long before Windows 7.
 crt_start_up=(__set_app_type __setusermatherr __wgetmainargs __winitenv _amsg_exit _commode
-  _initterm _lock _unlock)
+  __p__commode __mb_cur_max _initterm _lock _unlock)
 is_one_of() { [[ " ${*:2} " == *" $1 "* ]]; }
 
 # "DLL function" for each import. Each DLL's table has a heading, whose
@@ -31,6 +34,14 @@ if [[ -z $imports ]]; then
 fi
 
 failed=0
+characteristics=$("$objdump" -p "$program" | sed -n '/^DllCharacteristics/,/^[A-Z]/p')
+for protection in "${@:4}"; do
+  if ! grep -qw "$protection" <<<"$characteristics"; then
+    echo "FAIL: the program's header does not ask for $protection"
+    failed=1
+  fi
+done
+
 while read -r dll; do
   if ! is_one_of "$dll" "${system_dlls[@]}"; then
     echo "FAIL: imports from $dll, which is not a system DLL of Windows 7"
@@ -58,5 +69,6 @@ if ! "$compiler" -x c -fsyntax-only -D_WIN32_WINNT=0x0601 -DWINVER=0x0601 "$work
   grep -o "‘[^’]*’ undeclared\|'[^']*' undeclared" "$work/errors.txt" | sort -u || cat "$work/errors.txt"
   failed=1
 fi
-echo "$(wc -l <<<"$imports") imports checked from: $(cut -d' ' -f1 <<<"$imports" | sort -u | xargs)"
+echo "$(wc -l <<<"$imports") imports checked from: $(cut -d' ' -f1 <<<"$imports" | sort -u | xargs);" \
+  "protections: ${*:4}"
 exit $failed

@@ -1,9 +1,11 @@
 ; The Windows installer: the program for the current user, a Start-menu
 ; shortcut and an uninstaller, in Russian.
-; makensis -DVERSION=... -DEXE=... -DICON=... -DREADME=... -DLICENSE=... -DOUTFILE=...
+; makensis -DTARGET=x86-unicode -DVERSION=... -DEXE_X64=... -DEXE_X86=... -DICON=...
+;          -DREADME=... -DLICENSE=... -DOUTFILE=...
+; A user's installer is 32-bit (TARGET x86-unicode), so that every Windows
+; runs it.
 Unicode true
-; 64-bit, as the program is.
-Target amd64-unicode
+Target ${TARGET}
 ; Windows 7 SP1 and later, as the program: the stub needs nothing newer.
 ManifestSupportedOS Win7 Win8 Win8.1 Win10
 SetCompressor /SOLID lzma
@@ -11,6 +13,7 @@ SetCompressor /SOLID lzma
 ; installer.
 SetDateSave off
 !include "MUI2.nsh"
+!include "x64.nsh"
 
 !define NAME "Площадь треугольника"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\io.github.trianglearea.TriangleArea"
@@ -37,7 +40,13 @@ VIAddVersionKey /LANG=1049 "LegalCopyright" "MIT licence"
 
 Section
   SetOutPath "$INSTDIR"
-  File "/oname=triangle-area.exe" "${EXE}"
+  ; The 64-bit program where Windows runs on 64-bit x86; the 32-bit one on
+  ; 32-bit Windows and on Windows on ARM, which runs 32-bit x86 programs.
+  ${If} ${IsNativeAMD64}
+    File "/oname=triangle-area.exe" "${EXE_X64}"
+  ${Else}
+    File "/oname=triangle-area.exe" "${EXE_X86}"
+  ${EndIf}
   File "/oname=README.md" "${README}"
   File "/oname=LICENSE.txt" "${LICENSE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
