@@ -64,7 +64,9 @@ make_debian_root() {
 
 # Runs command $2 with bash in root $1, as root, in a clean environment but
 # for the variables named after it; the root's /proc, /sys, /dev and a /tmp
-# of its own are mounted while it runs.
+# of its own are mounted while it runs, and so is each folder of this
+# machine's that root_binds names, at the same place.
+root_binds=()
 in_debian_root() {
   local root=$1 command=$2 variable
   local environment=(HOME=/root TERM="${TERM:-dumb}"
@@ -80,6 +82,9 @@ in_debian_root() {
   mount_in_root "$root" devpts /dev/pts -t devpts
   mount_in_root "$root" tmpfs /dev/shm -t tmpfs
   mount_in_root "$root" tmpfs /tmp -t tmpfs
+  for variable in "${root_binds[@]}"; do
+    mount_in_root "$root" "$variable" "$variable" --bind
+  done
   local status=0
   as_root chroot "$root" /usr/bin/env -i "${environment[@]}" bash -c "$command" || status=$?
   unmount_root
@@ -97,6 +102,18 @@ unmount_root() {
   local place
   for place in "${root_mounts[@]}"; do as_root umount -l "$place" || true; done
   root_mounts=()
+}
+
+# Removes root $1, unmounting first whatever a run cut short left mounted in
+# it: a folder of this machine's mounted there is not the root's to remove.
+remove_debian_root() {
+  local root=$1 place
+  [[ -e $root ]] || return 0
+  root=$(realpath "$root")
+  while read -r place; do
+    as_root umount -l "$place"
+  done < <(awk -v root="$root/" 'index($2 "/", root) == 1 { print $2 }' /proc/mounts | sort -r)
+  as_root rm -rf --one-file-system "$root"
 }
 
 # This work tree's files, committed or not, but for what git ignores, copied
