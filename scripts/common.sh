@@ -61,7 +61,7 @@ installed() {
 }
 
 install_packages() {
-  local missing=() arch
+  local missing=() arch package
   for package in "$@"; do
     installed "$package" || missing+=("$package")
   done
