@@ -121,6 +121,7 @@ read_arch_choice() {
   release_dir=$build_dir/release
   [[ $arch != "$native_architecture" ]] || return 0
   local type
+  install_packages dpkg-dev
   type=$(dpkg-architecture -a "$arch" -q DEB_HOST_GNU_TYPE 2>/dev/null)
   if [[ ! -f cmake/$type.cmake ]]; then
     echo "No toolchain file for $arch (cmake/$type.cmake)." >&2

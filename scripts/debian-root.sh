@@ -32,8 +32,8 @@ debian_archives() {
 enable_emulation() {
   local arch=$1 name
   [[ $arch != "$(dpkg --print-architecture)" ]] || return 0
+  install_packages qemu-user-static dpkg-dev
   name=$(dpkg-architecture -a "$arch" -q DEB_HOST_GNU_CPU 2>/dev/null)
-  install_packages qemu-user-static
   [[ -e /proc/sys/fs/binfmt_misc/register ]] ||
     as_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
   [[ -e /proc/sys/fs/binfmt_misc/qemu-$name ]] ||
