@@ -51,15 +51,22 @@ update_package_lists() {
 # cross build, i386's for Wine) may be installed beside its own.
 native_architecture=$(dpkg --print-architecture)
 
+# A package is named alone for this machine's architecture, or as
+# NAME:ARCH for another's.
 installed() {
+  local arch=$native_architecture
+  [[ $1 != *:* ]] || arch=${1##*:}
   dpkg-query -W -f='${Status} ${Architecture}\n' "$1" 2>/dev/null |
-    grep -qE "ok installed ($native_architecture|all)$"
+    grep -qE "ok installed ($arch|all)$"
 }
 
 install_packages() {
-  local missing=()
+  local missing=() arch package
   for package in "$@"; do
     installed "$package" || missing+=("$package")
+  done
+  for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/.*:\(.*\)/\1/p' | sort -u); do
+    dpkg --print-foreign-architectures | grep -qx "$arch" || as_root dpkg --add-architecture "$arch"
   done
   if ((${#missing[@]})); then
     echo "Installing ${#missing[@]} missing package(s) and what they need: ${missing[*]}"
@@ -101,32 +108,70 @@ read_test_choice() {
   werror=${TRIANGLE_AREA_WERROR:-$( ((run_tests)) && echo ON || echo OFF)}
 }
 
+# The architecture built for: this machine's own, or another given as
+# --arch ARCH (arm64), cross-compiled with the toolchain file named after its
+# GNU type and run under qemu-user. Sets arch, cross_packages (what the cross
+# build needs beside the native packages' foreign twins), toolchain (CMake's
+# arguments) and release_dir, the folder of its package.
+read_arch_choice() {
+  arch=$native_architecture
+  [[ ${1-} != --arch ]] || arch=${2:?give the architecture, as --arch arm64}
+  toolchain=()
+  cross_packages=()
+  release_dir=$build_dir/release
+  [[ $arch != "$native_architecture" ]] || return 0
+  local type
+  install_packages dpkg-dev
+  type=$(dpkg-architecture -a "$arch" -q DEB_HOST_GNU_TYPE 2>/dev/null)
+  if [[ ! -f cmake/$type.cmake ]]; then
+    echo "No toolchain file for $arch (cmake/$type.cmake)." >&2
+    exit 2
+  fi
+  toolchain=(--toolchain "$PWD/cmake/$type.cmake")
+  cross_packages=("g++-$type" qemu-user-static)
+  release_dir=$build_dir/release-$arch
+}
+read_arch_choice
+
+# Packages $@ as built for $arch: NAME:ARCH where it is not this machine's.
+for_arch() {
+  local package
+  for package in "$@"; do
+    if [[ $arch == "$native_architecture" ]]; then echo "$package"; else echo "$package:$arch"; fi
+  done
+}
+
 # The compiler's and the linker's flags with which Debian builds its own
-# packages, every hardening feature on: stack protector, _FORTIFY_SOURCE,
-# -z relro -z now, stack-clash and control-flow protection. Debian 12's dpkg
-# does not give the last two yet, though its gcc has them. _FORTIFY_SOURCE
-# is at level 3, which both releases' gcc have: at level 2 the compiler knew
-# the size of no buffer this program copies into, and checked none.
+# packages for $arch, every hardening feature on: stack protector,
+# _FORTIFY_SOURCE, -z relro -z now, stack-clash and control-flow protection
+# (branch protection on arm64). Debian 12's dpkg does not give the last two
+# yet, though its gcc has them. _FORTIFY_SOURCE is at level 3, which both
+# releases' gcc have: at level 2 the compiler knew the size of no buffer this
+# program copies into, and checked none.
 hardened_flags() {
-  local compile link flag
-  local -x DEB_BUILD_MAINT_OPTIONS=hardening=+all
+  local compile link flag extra=(-fstack-clash-protection)
+  local -x DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_HOST_ARCH=$arch
+  case $arch in
+    amd64) extra+=(-fcf-protection) ;;
+    arm64) extra+=(-mbranch-protection=standard) ;;
+  esac
   compile="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
   link=$(dpkg-buildflags --get LDFLAGS)
   compile=${compile//-D_FORTIFY_SOURCE=2/-D_FORTIFY_SOURCE=3}
-  for flag in -fstack-clash-protection -fcf-protection; do
+  for flag in "${extra[@]}"; do
     [[ " $compile " == *" $flag "* ]] || compile+=" $flag"
   done
   echo "-DCMAKE_CXX_FLAGS=$compile"
   echo "-DCMAKE_EXE_LINKER_FLAGS=$link"
 }
 
-# The program as a user runs and installs it, in $build_dir/release.
+# The program as a user runs and installs it, for $arch, in $release_dir.
 build_release() {
   local flags
   mapfile -t flags < <(hardened_flags)
-  cmake -S . -B "$build_dir/release" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+  cmake -S . -B "$release_dir" "${toolchain[@]}" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DTRIANGLE_AREA_BENCHMARKS=OFF "${flags[@]}"
-  cmake --build "$build_dir/release" -j"$(build_jobs)"
+  cmake --build "$release_dir" -j"$(build_jobs)"
 }
 
 # deb-src entries for the archives this machine installs from, as a private

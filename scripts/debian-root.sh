@@ -26,9 +26,25 @@ debian_archives() {
     'Origin: Debian' | grep -E " $own(-updates|-security)? " | sed "s/ $own/ $release/" | sort -u
 }
 
-# Makes a root of release $1 in folder $2, which must not exist yet.
+# Lets this machine run programs built for architecture $1 under qemu-user:
+# binfmt_misc, which a container may not have mounted, hands them to qemu.
+# Its handler is opened once, here, so it runs inside a root as well.
+enable_emulation() {
+  local arch=$1 name
+  [[ $arch != "$(dpkg --print-architecture)" ]] || return 0
+  install_packages qemu-user-static dpkg-dev
+  name=$(dpkg-architecture -a "$arch" -q DEB_HOST_GNU_CPU 2>/dev/null)
+  [[ -e /proc/sys/fs/binfmt_misc/register ]] ||
+    as_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+  [[ -e /proc/sys/fs/binfmt_misc/qemu-$name ]] ||
+    as_root tee /proc/sys/fs/binfmt_misc/register </usr/lib/binfmt.d/qemu-"$name".conf >/dev/null
+}
+
+# Makes a root of release $1 in folder $2, which must not exist yet, for
+# architecture $3 (this machine's own unless given; another runs under
+# qemu-user).
 make_debian_root() {
-  local release=$1 root=$2 archives mirror
+  local release=$1 root=$2 arch=${3:-$(dpkg --print-architecture)} archives mirror
   archives=$(debian_archives "$release")
   mirror=$(awk '$3 == release { print $2; exit }' release="$release" <<<"$archives")
   if [[ -z $mirror ]]; then
@@ -41,10 +57,12 @@ make_debian_root() {
     exit 2
   fi
   install_packages debootstrap debian-archive-keyring
+  enable_emulation "$arch"
   local started=$SECONDS
-  echo "Making a Debian $release root in $root from $mirror"
+  echo "Making a Debian $release $arch root in $root from $mirror"
   as_root mkdir -p "$root"
-  as_root debootstrap --variant=minbase "$release" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
+  as_root debootstrap --variant=minbase --arch="$arch" "$release" "$root" "$mirror" \
+    >"$root.debootstrap.log" 2>&1 ||
     { tail -n 20 "$root.debootstrap.log"; exit 1; }
   echo "Debian $release root made in $((SECONDS - started)) s"
   # The release as installed today, with its security and point-release

@@ -34,17 +34,18 @@ def wait_for(what, probe, seconds=10.0):
 _program_errors = []
 
 
-def start_program(path, **settings):
-    """The program with these environment settings, its standard error kept
-    for the report of a failure. PROGRAM_PRELOAD, where set, is preloaded
-    into the program alone."""
+def start_program(command, **settings):
+    """The program, run by command (a list: the program, or a runner and the
+    program), with these environment settings, its standard error kept for
+    the report of a failure. PROGRAM_PRELOAD, where set, is preloaded into
+    the program alone."""
     environment = dict(os.environ, **settings)
     preload = environment.pop("PROGRAM_PRELOAD", "")
     if preload:
         environment["LD_PRELOAD"] = preload
     errors = tempfile.TemporaryFile(mode="w+", errors="replace")
     _program_errors.append(errors)
-    return subprocess.Popen([path], env=environment, stderr=errors)
+    return subprocess.Popen(command, env=environment, stderr=errors)
 
 
 def _print_program_errors(lines=40):

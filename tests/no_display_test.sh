@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # With no display to open, the program says so in Russian and exits with
-# status 1, not with Qt's abort. usage: no_display_test.sh PROGRAM
+# status 1, not with Qt's abort.
+# usage: no_display_test.sh PROGRAM, or a command that runs it (qemu-user and PROGRAM)
 set -uo pipefail
-message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" 2>&1 >/dev/null)
+message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" 2>&1 >/dev/null)
 status=$?
 echo "$message"
 [[ $status -eq 1 ]] || { echo "FAIL: status $status, not 1"; exit 1; }

@@ -5,7 +5,7 @@ Orca sends to speech: every result, with the zero a caption without whole
 digits leaves out, a repeated result again, and the window title on Orca's
 read-title command.
 
-usage: screen_reader_test.py PROGRAM
+usage: screen_reader_test.py PROGRAM, or a command that runs it (qemu-user and PROGRAM)
 """
 import os
 import shutil
@@ -16,7 +16,7 @@ import time
 
 from desktop_session import accessible_session, run, start_display, start_program, stop, wait_for
 
-PROGRAM = os.path.abspath(sys.argv[1])
+PROGRAM = sys.argv[1:]
 LOCALE = "ru_RU.UTF-8"
 
 SPEECH_CONFIG = """\

@@ -4,7 +4,7 @@ checks its window and the worked values in both locales. Headless weston has
 no input seat, so the boxes and the button are driven through the
 accessibility bus, as assistive technology would.
 
-usage: wayland_test.py PROGRAM
+usage: wayland_test.py PROGRAM, or a command that runs it (qemu-user and PROGRAM)
 """
 import os
 import subprocess
@@ -14,7 +14,7 @@ import tempfile
 from desktop_session import (LOCALES, accessible_session, captions_of, find, run, start_program,
                              stop, wait_for, worked_cases)
 
-PROGRAM = os.path.abspath(sys.argv[1])
+PROGRAM = sys.argv[1:]
 SOCKET = "triangle-area-test"
 
 
