@@ -8,11 +8,7 @@ if(TRIANGLE_AREA_WINDOWS_ARCH STREQUAL "x64")
   set(CMAKE_SYSTEM_PROCESSOR x86_64)
 elseif(TRIANGLE_AREA_WINDOWS_ARCH STREQUAL "x86")
   set(CMAKE_SYSTEM_PROCESSOR i686)
-  # Doubles in SSE2 registers, rounded once to binary64 as on every other
-  # target, not in the x87's 64-bit mantissas; Windows' callbacks may come
-  # with the stack aligned to 4 bytes only, which SSE's spills need at 16.
-  set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse -mstackrealign")
-  set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse -mstackrealign")
+  include(${CMAKE_CURRENT_LIST_DIR}/x86-32-doubles.cmake)
 else()
   message(FATAL_ERROR "TRIANGLE_AREA_WINDOWS_ARCH is x64 or x86, not ${TRIANGLE_AREA_WINDOWS_ARCH}")
 endif()
