@@ -9,5 +9,6 @@ set(CMAKE_CXX_COMPILER i686-linux-gnu-g++)
 set(CMAKE_LIBRARY_ARCHITECTURE i386-linux-gnu)
 include(${CMAKE_CURRENT_LIST_DIR}/x86-32-doubles.cmake)
 # The tests run under qemu-user, which finds the i386 loader and libraries
-# where multiarch installs them.
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-i386-static)
+# where multiarch installs them. Debian 13 names it without -static.
+find_program(QEMU_I386 NAMES qemu-i386-static qemu-i386 REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU_I386})
