@@ -9,4 +9,6 @@ set(CMAKE_LIBRARY_ARCHITECTURE aarch64-linux-gnu)
 set(QT_HOST_PATH /usr)
 # Tests and the build's own tools run under qemu-user, which finds the arm64
 # loader and libraries where multiarch installs them.
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64-static)
+# Debian 13 names it without -static.
+find_program(QEMU_AARCH64 NAMES qemu-aarch64-static qemu-aarch64 REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU_AARCH64})
