@@ -13,8 +13,9 @@ inline constexpr std::string_view area_pattern = "#####.###";
 // which one side is longer than the sum of the other two, and otherwise gives
 // the result line with the area by Heron's formula rendered by area_pattern.
 // A degenerate triangle (one side equal to the sum of the others) has area 0.
-// The outcome is the exact one for the values read: the existence test and
-// the last digit shown are those of exact arithmetic.
+// The outcome is the exact one for the numbers typed, not for the doubles
+// nearest them: the existence test and the last digit shown are those of
+// exact arithmetic on the numbers the texts denote under Val's rules.
 //
 // decimal_separator is the user's, as UTF-8. Raises runtime::Error when a
 // side cannot be read or the area exceeds the largest double.

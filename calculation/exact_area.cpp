@@ -1,12 +1,9 @@
 #include "calculation/exact_area.h"
 
-#include "calculation/binary_value.h"
 #include "runtime/error.h"
 
 #include <algorithm>
-#include <array>
 #include <cfloat>
-#include <cmath>
 
 namespace calculation {
 namespace {
@@ -17,45 +14,133 @@ const mpz_class &largest_area_in_thousandths() {
   return largest;
 }
 
+mpz_class power_of_ten(unsigned long exponent) {
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
+  return power;
+}
+
+// low <= x <= high, for a whole number x.
+struct Bounds {
+  mpz_class low, high;
+};
+
+// A side in whole units of 10^place, rounded down and up. Only the digits
+// above the unit are read, so a side far below it costs nothing.
+Bounds side_in_units(const DecimalNumber &side, const mpz_class &place) {
+  if (side.is_zero()) {
+    return {0, 0};
+  }
+  const mpz_class shift = side.exponent - place;
+  if (shift >= 0) {
+    const mpz_class units = mpz_class(side.digits, 10) * power_of_ten(shift.get_ui());
+    return {units, units};
+  }
+  // The digits end in a non-zero one, so what is dropped is more than nothing.
+  const mpz_class dropped = -shift;
+  if (dropped >= static_cast<unsigned long>(side.digits.size())) {
+    return {0, 1};
+  }
+  const mpz_class units(side.digits.substr(0, side.digits.size() - dropped.get_ui()), 10);
+  return {units, units + 1};
+}
+
+enum class Existence { refused, exists, undecided };
+
+// Whether some side is longer than the other two together: for every value
+// within the bounds, for none, or for some only.
+Existence existence(const std::array<Bounds, 3> &sides) {
+  bool decided = true;
+  for (const auto &[x, y, z] : {std::array{0, 1, 2}, std::array{1, 2, 0}, std::array{2, 0, 1}}) {
+    if (sides[y].high + sides[z].high < sides[x].low) {
+      return Existence::refused;
+    }
+    decided = decided && sides[y].low + sides[z].low >= sides[x].high;
+  }
+  return decided ? Existence::exists : Existence::undecided;
+}
+
+// 16 S^2 = (a+b+c)(b+c-a)(a+c-b)(a+b-c): its least, or its greatest, value
+// within the bounds of a triangle's sides.
+mpz_class heron_product(const std::array<Bounds, 3> &sides, mpz_class Bounds::*low,
+                        mpz_class Bounds::*high) {
+  const auto &[a, b, c] = sides;
+  return mpz_class(a.*low + b.*low + c.*low) * (b.*low + c.*low - a.*high) *
+         (a.*low + c.*low - b.*high) * (a.*low + b.*low - c.*high);
+}
+
+// round(1000 S) for 16 S^2 = product 10^(4 place). Twice the area in
+// thousandths is the root of 250000 product 10^(4 place); its whole part m
+// decides the rounding, ties up: (m + 1) / 2. The root of a number's whole
+// part has the same whole part as its own.
+mpz_class thousandths_of(const mpz_class &product, long place) {
+  mpz_class radicand = product * 250'000;
+  const auto places = static_cast<unsigned long>(4 * (place < 0 ? -place : place));
+  if (place >= 0) {
+    radicand *= power_of_ten(places);
+  } else {
+    radicand /= power_of_ten(places);
+  }
+  return (mpz_class(sqrt(radicand)) + 1) / 2;
+}
+
 } // namespace
 
-std::optional<mpz_class> exact_area_in_thousandths(double a, double b, double c) {
-  // The sides become integers A, B, C times one common power of two 2^E.
-  std::array<BinaryValue, 3> sides = {binary_value_of(a), binary_value_of(b), binary_value_of(c)};
-  const long common =
-      std::min_element(sides.begin(), sides.end(), [](const auto &x, const auto &y) {
-        return x.exponent < y.exponent;
-      })->exponent;
-  for (auto &side : sides) {
-    side.mantissa <<= static_cast<mp_bitcnt_t>(side.exponent - common);
-  }
-  const mpz_class &A = sides[0].mantissa;
-  const mpz_class &B = sides[1].mantissa;
-  const mpz_class &C = sides[2].mantissa;
-  if (A > B + C || B > A + C || C > A + B) {
+std::optional<mpz_class> exact_area_in_thousandths(const std::array<DecimalNumber, 3> &sides) {
+  // With a negative side c, whichever of a and b is the larger exceeds the
+  // other plus c.
+  if (std::any_of(sides.begin(), sides.end(), [](const auto &side) { return side.is_negative(); })) {
     return std::nullopt;
   }
-
-  // 16 S^2 = (A+B+C)(B+C-A)(A+C-B)(A+B-C) 4^(2E), with no factor negative.
-  const mpz_class product = mpz_class(A + B + C) * (B + C - A) * (A + C - B) * (A + B - C);
-
-  // Twice the area in thousandths is the root of product 10^6 4^(2E-1); its
-  // whole part m decides the rounding, ties up: round(1000 S) = (m + 1) / 2.
-  // The root of a number's whole part has the same whole part as its own.
-  mpz_class radicand = product * 1'000'000;
-  const long shift = 4 * common - 2;
-  if (shift >= 0) {
-    radicand <<= static_cast<mp_bitcnt_t>(shift);
-  } else {
-    radicand >>= static_cast<mp_bitcnt_t>(-shift);
+  std::optional<mpz_class> top;
+  std::optional<mpz_class> bottom;
+  for (const auto &side : sides) {
+    if (!side.is_zero()) {
+      top = top ? std::max(*top, side.magnitude()) : side.magnitude();
+      bottom = bottom ? std::min(*bottom, side.exponent) : side.exponent;
+    }
   }
-  mpz_class thousandths = sqrt(radicand);
-  thousandths += 1;
-  thousandths >>= 1;
-  if (thousandths > largest_area_in_thousandths()) {
-    throw runtime::Error(runtime::ErrorCode::Overflow);
+  if (!top) {
+    return mpz_class(0);
   }
-  return thousandths;
+
+  // The sides are taken to a number of decimal places below 10^top, every
+  // side below that to within one unit, and the places doubled until the
+  // bounds decide the outcome. With all places down to the lowest digit the
+  // bounds are the sides themselves, but a side far smaller than the others
+  // decides it long before: it is too small to close or open the triangle or
+  // to move the area by a thousandth.
+  const mpz_class every_place = *top - *bottom;
+  for (long places = 40;; places *= 2) {
+    if (every_place <= places) {
+      places = every_place.get_si();
+    }
+    const mpz_class place = *top - places;
+    const std::array units = {side_in_units(sides[0], place), side_in_units(sides[1], place),
+                              side_in_units(sides[2], place)};
+    const auto exists = existence(units);
+    if (exists == Existence::refused) {
+      return std::nullopt;
+    }
+    if (exists == Existence::undecided) {
+      continue;
+    }
+    // Sides below a hundredth make an area below 0.000044.
+    if (*top <= -2) {
+      return mpz_class(0);
+    }
+    // The largest side is below 10^309, so place is a small number here.
+    const mpz_class least = thousandths_of(heron_product(units, &Bounds::low, &Bounds::high),
+                                           place.get_si());
+    const mpz_class most = thousandths_of(heron_product(units, &Bounds::high, &Bounds::low),
+                                          place.get_si());
+    if (least == most) {
+      if (least > largest_area_in_thousandths()) {
+        throw runtime::Error(runtime::ErrorCode::Overflow);
+      }
+      return least;
+    }
+  }
 }
 
 } // namespace calculation

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculation/decimal_number.h"
+
 #include <string_view>
 
 namespace calculation {
@@ -16,10 +18,23 @@ namespace calculation {
 //   &H / &O   a hexadecimal or octal whole number, letters in either case
 //             ("&H10" and "&h10" are 16, "&O17" is 15)
 // "inf", "nan" and the like are not numbers here and read as 0. A value too
-// small for a double reads as 0.
+// small for a double reads as 0 (read_side keeps the number itself).
 //
 // Raises runtime::Error(Overflow) for a value beyond the double range, or a
 // hexadecimal or octal value beyond 64 bits. Independent of the C locale.
 [[nodiscard]] double Val(std::string_view text);
+
+// A side's text read once, by Val's rules: the double Val gives, and the
+// number the text denotes, to which that double is the nearest.
+struct SideReading {
+  double value;
+  // True when the double is the number itself, as for whole numbers and
+  // halves; false when that is not known.
+  bool value_is_exact;
+  DecimalNumber typed;
+};
+
+// Raises runtime::Error(Overflow) as Val does.
+[[nodiscard]] SideReading read_side(std::string_view text);
 
 } // namespace calculation

@@ -48,6 +48,16 @@ const AreaCase area_cases[] = {
     {"0.1", "0.30000000000000004", "0.2", nullptr},
     {"16.588666405403828", "16.584897650778824", "0.00376875462500192", nullptr},
     {"43853.9894764888", "58573359.391144134", "58573451.61248723", "1284335824401.264"},
+    // The numbers typed, not their nearest doubles: a thin triangle that
+    // moves by 10^-4 with the double's error, flat ones that the doubles
+    // make thin or refuse, and sums the doubles make equal or too short.
+    {"10000", "5000.000001", "15000", "612.372"},
+    {"37256.599", "88699580.565", "88736837.164", "."},
+    {"88411.488499", "83904.448457", "4507.040042", "."},
+    {"0.1", "0.2", "0.30000000000000001", nullptr},
+    {"1", "1", "-1e-400", nullptr},
+    {"2e-400", "1e-400", "1e-400", "."},
+    {"3e-400", "1e-400", "1e-400", nullptr},
 };
 
 std::string expected_caption(const AreaCase &row, std::string_view separator) {

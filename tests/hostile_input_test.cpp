@@ -38,6 +38,7 @@ std::string printed(const Outcome &outcome) {
 
 const std::string megabyte_of_nines(1 << 20, '9');
 const std::string hundred_thousand_digits = "1" + std::string(99'999, '0');
+const std::string nines = std::string(99'999, '9');
 
 TEST(HostileInput, EachHasItsExactOutcome) {
   const Hostile catalogue[] = {
@@ -54,7 +55,7 @@ TEST(HostileInput, EachHasItsExactOutcome) {
       {"64-bit hexadecimal overflow", "&H" + std::string(40, 'F'), "1", "1", overflow()},
       {"64-bit octal overflow", "&O" + std::string(30, '7'), "1", "1", overflow()},
       {"largest 64-bit hexadecimal", "&HFFFFFFFFFFFFFFFF", "&HFFFFFFFFFFFFFFFF", "1",
-       area("9223372036854775808.")},
+       area("9223372036854775807.5")},
       {"lone signs and marks", "&", "-", ".", area(".")},
       {"comma alone", ",", ",", ",", area(".")},
       {"Arabic-Indic digits", "\u0663", "\u0664", "\u0665", area(".")},
@@ -78,11 +79,11 @@ TEST(HostileInput, EachHasItsExactOutcome) {
       // Scaled, the doubles compute areas up to the largest double; beyond
       // 2^52 thousandths every whole digit is the exact area's.
       {"sides of 1e154", "1e154", "1e154", "1e154",
-       area("4330127018922193553793747587210893512500171045653027115969875690559324095723"
-            "3494731734669157715965259053320228850324664460781262383230745031801406052860"
-            "9420940226405313684835046697990485225456821511079189530813509335716290083760"
-            "5636368750468530917800923455649705130273009305269540807680448483458808053074"
-            "0555.77")},
+       area("4330127018922193233818615853764680917357013134525951570139517448629832542272"
+            "0000927028654668931214391890653535385167575749248627374973811970291387802359"
+            "3412132023307975576395516993705025271168730816253828085816725830721662668063"
+            "6672304594928067617829150919653970047624966343449648473669125868766440126891"
+            "5458.703")},
       {"area past the largest double", "1e155", "1e155", "1e155", overflow()},
       {"needle past the double range", "1e300", "1e300", "1e-300", area(".5")},
       {"sides of 1e200", "1e200", "1e200", "1e200", overflow()},
@@ -91,6 +92,19 @@ TEST(HostileInput, EachHasItsExactOutcome) {
       {"needle triangle", "100000", "99999.99979", "0.00029", area("10.")},
       {"negative zero sides", "-0", "-0", "-0", area(".")},
       {"negative side in the third box", "3", "4", "-5", refused()},
+      // Exact for the numbers typed, at a cost that grows with their digits,
+      // not with their exponents.
+      {"flat in the 100,000th place", "1", "0." + nines, "1." + nines, area(".")},
+      {"longer in the 100,001st place", "1", "0." + nines, "1." + nines + "01", refused()},
+      {"a billionth power of ten", "1", "1", "1e-999999999", area(".")},
+      {"its negative", "1", "1", "-1e-999999999", refused()},
+      {"flat at a billionth power", "3e-999999999", "1e-999999999", "2e-999999999", area(".")},
+      {"refused at a billionth power", "4e-999999999", "1e-999999999", "2e-999999999",
+       refused()},
+      {"an exponent past 64 bits", "2e-99999999999999999999", "1e-99999999999999999999",
+       "1e-99999999999999999999", area(".")},
+      {"exponents past 64 bits apart", "1e-99999999999999999998", "1e-99999999999999999999",
+       "1e-99999999999999999999", refused()},
   };
   for (const auto &row : catalogue) {
     EXPECT_EQ(printed(outcome_of(row)), printed(row.outcome)) << row.what;
