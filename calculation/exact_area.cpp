@@ -51,11 +51,14 @@ enum class Existence { refused, exists, undecided };
 // within the bounds, for none, or for some only.
 Existence existence(const std::array<Bounds, 3> &sides) {
   bool decided = true;
-  for (const auto &[x, y, z] : {std::array{0, 1, 2}, std::array{1, 2, 0}, std::array{2, 0, 1}}) {
-    if (sides[y].high + sides[z].high < sides[x].low) {
+  for (std::size_t i = 0; i < sides.size(); ++i) {
+    const Bounds &x = sides[i];
+    const Bounds &y = sides[(i + 1) % sides.size()];
+    const Bounds &z = sides[(i + 2) % sides.size()];
+    if (y.high + z.high < x.low) {
       return Existence::refused;
     }
-    decided = decided && sides[y].low + sides[z].low >= sides[x].high;
+    decided = decided && y.low + z.low >= x.high;
   }
   return decided ? Existence::exists : Existence::undecided;
 }
@@ -89,7 +92,8 @@ mpz_class thousandths_of(const mpz_class &product, long place) {
 std::optional<mpz_class> exact_area_in_thousandths(const std::array<DecimalNumber, 3> &sides) {
   // With a negative side c, whichever of a and b is the larger exceeds the
   // other plus c.
-  if (std::any_of(sides.begin(), sides.end(), [](const auto &side) { return side.is_negative(); })) {
+  if (std::any_of(sides.begin(), sides.end(),
+                  [](const auto &side) { return side.is_negative(); })) {
     return std::nullopt;
   }
   std::optional<mpz_class> top;
@@ -130,10 +134,10 @@ std::optional<mpz_class> exact_area_in_thousandths(const std::array<DecimalNumbe
       return mpz_class(0);
     }
     // The largest side is below 10^309, so place is a small number here.
-    const mpz_class least = thousandths_of(heron_product(units, &Bounds::low, &Bounds::high),
-                                           place.get_si());
-    const mpz_class most = thousandths_of(heron_product(units, &Bounds::high, &Bounds::low),
-                                          place.get_si());
+    const mpz_class least =
+        thousandths_of(heron_product(units, &Bounds::low, &Bounds::high), place.get_si());
+    const mpz_class most =
+        thousandths_of(heron_product(units, &Bounds::high, &Bounds::low), place.get_si());
     if (least == most) {
       if (least > largest_area_in_thousandths()) {
         throw runtime::Error(runtime::ErrorCode::Overflow);

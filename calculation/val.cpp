@@ -156,7 +156,8 @@ SideReading read_decimal(std::string_view text, bool negative) {
 // A hexadecimal or octal whole number, of at most 64 bits.
 SideReading read_whole(std::string_view text, int base, bool negative) {
   std::uint64_t magnitude = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
   if (error == std::errc::result_out_of_range) {
     overflow();
   }

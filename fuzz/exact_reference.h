@@ -1,21 +1,47 @@
 #pragma once
 
 #include "calculation/area_command.h"
+#include "calculation/decimal_number.h"
 #include "runtime/error.h"
 
 #include <gmpxx.h>
 
+#include <array>
 #include <cfloat>
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <variant>
 
 using Outcome = std::variant<std::string, runtime::ErrorCode>;
 
-// The caption for sides that read as a, b, c, worked out in rationals on the
-// values the doubles hold, with no scaling and no shortcut: the reference
-// every input's caption must equal.
-inline Outcome exact_outcome(double a, double b, double c, std::string_view separator) {
-  const mpq_class x(a), y(b), z(c);
+// The number a text denotes, as a rational; nothing where its exponent is
+// too large for the reference to write it out.
+inline std::optional<mpq_class> rational_of(const calculation::DecimalNumber &number) {
+  constexpr long largest_exponent = 2000;
+  if (number.is_zero()) {
+    return mpq_class(0);
+  }
+  if (!number.exponent.fits_slong_p() || std::labs(number.exponent.get_si()) > largest_exponent) {
+    return std::nullopt;
+  }
+  const long exponent = number.exponent.get_si();
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(exponent)));
+  mpq_class value(mpz_class(number.digits, 10));
+  if (exponent >= 0) {
+    value *= power;
+  } else {
+    value /= power;
+  }
+  return number.negative ? mpq_class(-value) : value;
+}
+
+// The caption for sides of exactly these values, worked out in rationals
+// with no scaling and no shortcut: the reference every input's caption must
+// equal.
+inline Outcome exact_outcome(const std::array<mpq_class, 3> &sides, std::string_view separator) {
+  const auto &[x, y, z] = sides;
   if (x > y + z || y > x + z || z > x + y) {
     return std::string(calculation::refusal_message);
   }
