@@ -27,4 +27,14 @@ inline constexpr std::array<Sides, 6> undecided_sides = {
      {"1e300", "1e300", "1e-300"},
      {"1", "2", "3"}}};
 
+// Thin triangles typed with 10 to 17 digits, which no double holds: their
+// areas move with the doubles' errors, so most are decided from the digits.
+inline constexpr std::array<Sides, 6> thin_typed_sides = {
+    {{"10000", "5000.000001", "15000"},
+     {"88411.488499", "83904.448457", "4507.040043"},
+     {"37256.599", "88699580.565", "88736837.1639"},
+     {"1234567.891011", "7654321.0123456", "8888888.9024"},
+     {"0.1", "0.2", "0.29999999999999999"},
+     {"100000.00000001", "99999.999999999", "0.000000021"}}};
+
 } // namespace bench

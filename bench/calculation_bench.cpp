@@ -58,24 +58,16 @@ void BM_snprintf(benchmark::State &state) {
 }
 BENCHMARK(BM_snprintf);
 
-void BM_AreaCommand(benchmark::State &state) {
+template <const std::array<bench::Sides, 6> &sides> void BM_AreaCommandOn(benchmark::State &state) {
   for (auto _ : state) {
-    for (const auto &[a, b, c] : bench::worked_sides) {
+    for (const auto &[a, b, c] : sides) {
       benchmark::DoNotOptimize(calculation::area_command(a, b, c, ","));
     }
   }
-  state.SetItemsProcessed(state.iterations() * std::ssize(bench::worked_sides));
+  state.SetItemsProcessed(state.iterations() * std::ssize(sides));
 }
-BENCHMARK(BM_AreaCommand);
-
-void BM_AreaCommandExact(benchmark::State &state) {
-  for (auto _ : state) {
-    for (const auto &[a, b, c] : bench::undecided_sides) {
-      benchmark::DoNotOptimize(calculation::area_command(a, b, c, ","));
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * std::ssize(bench::undecided_sides));
-}
-BENCHMARK(BM_AreaCommandExact);
+BENCHMARK(BM_AreaCommandOn<bench::worked_sides>)->Name("BM_AreaCommand");
+BENCHMARK(BM_AreaCommandOn<bench::undecided_sides>)->Name("BM_AreaCommandExact");
+BENCHMARK(BM_AreaCommandOn<bench::thin_typed_sides>)->Name("BM_AreaCommandThinTyped");
 
 } // namespace

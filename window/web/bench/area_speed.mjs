@@ -11,7 +11,8 @@ import { resolve } from 'node:path';
 
 const [webBuild, nativeBench] = process.argv.slice(2);
 const built = (file) => resolve(webBuild, 'window/web', file);
-// The sides of calculation_bench's BM_AreaCommand and BM_AreaCommandExact.
+// The sides of calculation_bench's BM_AreaCommand, BM_AreaCommandExact and
+// BM_AreaCommandThinTyped.
 const sets = {
   BM_AreaCommand: [['1', '1', '1'], ['3', '4', '5'], ['2', '3', '4'], ['5', '5', '8'],
     ['1', '1', '3'], ['100000', '100000', '100000']],
@@ -19,6 +20,12 @@ const sets = {
     ['43853.9894764888', '58573359.391144134', '58573451.61248723'],
     ['1e100', '1e100', '1e100'], ['1e154', '1e154', '1e154'], ['1e300', '1e300', '1e-300'],
     ['1', '2', '3']],
+  BM_AreaCommandThinTyped: [['10000', '5000.000001', '15000'],
+    ['88411.488499', '83904.448457', '4507.040043'],
+    ['37256.599', '88699580.565', '88736837.1639'],
+    ['1234567.891011', '7654321.0123456', '8888888.9024'],
+    ['0.1', '0.2', '0.29999999999999999'],
+    ['100000.00000001', '99999.999999999', '0.000000021']],
 };
 
 // This emscripten's ES module for node looks for __dirname: the node build
@@ -43,7 +50,7 @@ const alone = Object.fromEntries(execFileSync(process.execPath,
   ['--no-experimental-fetch', built('command_speed.js')], { encoding: 'utf8' })
   .trim().split('\n').map((line) => line.split(' ')).map(([name, ns]) => [name, Number(ns)]));
 const native = JSON.parse(execFileSync(nativeBench, [
-  '--benchmark_filter=^BM_AreaCommand(Exact)?$', '--benchmark_format=json',
+  '--benchmark_filter=^BM_AreaCommand(Exact|ThinTyped)?$', '--benchmark_format=json',
   '--benchmark_repetitions=3', '--benchmark_report_aggregates_only=true',
 ], { encoding: 'utf8' })).benchmarks;
 

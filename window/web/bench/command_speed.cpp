@@ -1,5 +1,6 @@
 // The area command alone, compiled as the page's module is, on the sides of
-// calculation_bench's BM_AreaCommand and BM_AreaCommandExact: prints for each
+// calculation_bench's BM_AreaCommand, BM_AreaCommandExact and
+// BM_AreaCommandThinTyped: prints for each
 // set the least of three runs in nanoseconds per command, for area_speed.mjs.
 
 #include "bench/area_sides.h"
@@ -39,4 +40,5 @@ double nanoseconds_per_command(const std::array<bench::Sides, 6> &set) {
 int main() {
   std::printf("BM_AreaCommand %.0f\n", nanoseconds_per_command(bench::worked_sides));
   std::printf("BM_AreaCommandExact %.0f\n", nanoseconds_per_command(bench::undecided_sides));
+  std::printf("BM_AreaCommandThinTyped %.0f\n", nanoseconds_per_command(bench::thin_typed_sides));
 }
