@@ -73,18 +73,22 @@ mpz_class heron_product(const std::array<Bounds, 3> &sides, mpz_class Bounds::*l
 }
 
 // round(1000 S) for 16 S^2 = product 10^(4 place). Twice the area in
-// thousandths is the root of 250000 product 10^(4 place); its whole part m
-// decides the rounding, ties up: (m + 1) / 2. The root of a number's whole
-// part has the same whole part as its own.
-mpz_class thousandths_of(const mpz_class &product, long place) {
-  mpz_class radicand = product * 250'000;
-  const auto places = static_cast<unsigned long>(4 * (place < 0 ? -place : place));
+// thousandths is root(250000 product) 10^(2 place); its whole part m decides
+// the rounding, ties up: (m + 1) / 2. Below the units, the whole part of the
+// root of a whole number divided by 10^k is that of its whole root divided.
+mpz_class thousandths_of(const mpz_class &product, const mpz_class &place) {
+  const mpz_class scale = 2 * abs(place);
+  mpz_class twice;
   if (place >= 0) {
-    radicand *= power_of_ten(places);
+    twice = sqrt(mpz_class(product * 250'000 * power_of_ten(2 * scale.get_ui())));
   } else {
-    radicand /= power_of_ten(places);
+    twice = sqrt(mpz_class(product * 250'000));
+    // A root of no more digits than the power is below it: a thin or flat
+    // triangle's area need not make the power.
+    twice = mpz_sizeinbase(twice.get_mpz_t(), 10) <= scale ? mpz_class(0)
+                                                           : twice / power_of_ten(scale.get_ui());
   }
-  return (mpz_class(sqrt(radicand)) + 1) / 2;
+  return (twice + 1) / 2;
 }
 
 } // namespace
@@ -109,16 +113,14 @@ std::optional<mpz_class> exact_area_in_thousandths(const std::array<DecimalNumbe
   }
 
   // The sides are taken to a number of decimal places below 10^top, every
-  // side below that to within one unit, and the places doubled until the
+  // side below that to within one unit, and the places multiplied until the
   // bounds decide the outcome. With all places down to the lowest digit the
   // bounds are the sides themselves, but a side far smaller than the others
   // decides it long before: it is too small to close or open the triangle or
   // to move the area by a thousandth.
   const mpz_class every_place = *top - *bottom;
-  for (long places = 40;; places *= 2) {
-    if (every_place <= places) {
-      places = every_place.get_si();
-    }
+  for (mpz_class places = 40;; places *= 4) {
+    places = std::min(places, every_place);
     const mpz_class place = *top - places;
     const std::array units = {side_in_units(sides[0], place), side_in_units(sides[1], place),
                               side_in_units(sides[2], place)};
@@ -133,11 +135,9 @@ std::optional<mpz_class> exact_area_in_thousandths(const std::array<DecimalNumbe
     if (*top <= -2) {
       return mpz_class(0);
     }
-    // The largest side is below 10^309, so place is a small number here.
     const mpz_class least =
-        thousandths_of(heron_product(units, &Bounds::low, &Bounds::high), place.get_si());
-    const mpz_class most =
-        thousandths_of(heron_product(units, &Bounds::high, &Bounds::low), place.get_si());
+        thousandths_of(heron_product(units, &Bounds::low, &Bounds::high), place);
+    const mpz_class most = thousandths_of(heron_product(units, &Bounds::high, &Bounds::low), place);
     if (least == most) {
       if (least > largest_area_in_thousandths()) {
         throw runtime::Error(runtime::ErrorCode::Overflow);
