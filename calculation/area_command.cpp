@@ -11,6 +11,7 @@
 #include <cfloat>
 #include <cmath>
 #include <functional>
+#include <numeric>
 #include <optional>
 #include <utility>
 
@@ -135,10 +136,10 @@ std::optional<std::string> caption_from_doubles(const std::array<SideReading, 3>
   if (std::any_of(factors.begin(), factors.end(), [margin](double f) { return f <= margin; })) {
     return std::nullopt;
   }
-  double relative_error = 0.0;
-  for (const double factor : factors) {
-    relative_error += 2 * conversion_error / factor;
-  }
+  const double relative_error =
+      std::accumulate(factors.begin(), factors.end(), 0.0, [&](double sum, double factor) {
+        return sum + 2 * conversion_error / factor;
+      });
   if (relative_error > 0x1p-20) {
     return std::nullopt;
   }

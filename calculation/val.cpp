@@ -99,14 +99,16 @@ constexpr bool fits_a_double(std::uint64_t whole) {
   return whole == 0 || std::bit_width(whole >> std::countr_zero(whole)) <= DBL_MANT_DIG;
 }
 
+// 5^27 is the largest power of five below 2^64.
 constexpr std::size_t most_powers_of_five = 28;
-constexpr auto powers_of_five = [] {
-  std::array<std::uint64_t, most_powers_of_five> powers{1};
-  for (std::size_t k = 1; k < powers.size(); ++k) {
-    powers[k] = powers[k - 1] * 5;
+
+constexpr std::uint64_t power_of_five(std::size_t exponent) {
+  std::uint64_t power = 1;
+  for (std::size_t k = 0; k < exponent; ++k) {
+    power *= 5;
   }
-  return powers;
-}();
+  return power;
+}
 
 // Whether a double holds the number exactly; a false answer means only that
 // this quick test does not tell. digits 10^e is digits 5^e 2^e, which a
@@ -122,12 +124,12 @@ bool held_by_a_double(const DecimalNumber &number) {
   }
   const long exponent = number.exponent.get_si();
   const auto power = static_cast<std::size_t>(exponent < 0 ? -exponent : exponent);
-  if (power >= powers_of_five.size()) {
+  if (power >= most_powers_of_five) {
     return false;
   }
   std::uint64_t digits = 0;
   std::from_chars(number.digits.data(), number.digits.data() + number.digits.size(), digits);
-  const std::uint64_t five_power = powers_of_five[power];
+  const std::uint64_t five_power = power_of_five(power);
   if (exponent >= 0) {
     return digits <= std::numeric_limits<std::uint64_t>::max() / five_power &&
            fits_a_double(digits * five_power);
