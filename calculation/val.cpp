@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace calculation {
 namespace {
@@ -152,7 +153,9 @@ SideReading read_decimal(std::string_view text, bool negative) {
   }
   DecimalNumber typed = decimal_number(negative, parts->whole, parts->fraction, parts->exponent);
   const bool exact = held_by_a_double(typed);
-  return {.value = negative ? -magnitude : magnitude, .value_is_exact = exact, .typed = typed};
+  return {.value = negative ? -magnitude : magnitude,
+          .value_is_exact = exact,
+          .typed = std::move(typed)};
 }
 
 // A hexadecimal or octal whole number, of at most 64 bits.
@@ -164,11 +167,12 @@ SideReading read_whole(std::string_view text, int base, bool negative) {
     overflow();
   }
   std::array<char, std::numeric_limits<std::uint64_t>::digits10 + 1> decimal{};
-  const auto written = std::to_chars(decimal.begin(), decimal.end(), magnitude).ptr;
+  const auto written =
+      std::to_chars(decimal.data(), decimal.data() + decimal.size(), magnitude).ptr;
   const auto value = static_cast<double>(magnitude);
   return {.value = negative ? -value : value,
           .value_is_exact = fits_a_double(magnitude),
-          .typed = decimal_number(negative, std::string_view(decimal.begin(), written), {}, {})};
+          .typed = decimal_number(negative, std::string_view(decimal.data(), written), {}, {})};
 }
 
 // The number at the start of a text without ignored characters.
