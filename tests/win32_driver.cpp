@@ -324,7 +324,7 @@ int wmain(int argc, wchar_t **argv) {
   RECT label{};
   GetWindowRect(form.result, &label);
   MapWindowPoints(nullptr, form.window, reinterpret_cast<POINT *>(&label), 2);
-  check(text_of(form.result).size() == 22 + 308 + 1 + 2 && window.left >= work.left &&
+  check(text_of(form.result).size() == 22 + 308 + 1 + 3 && window.left >= work.left &&
             window.right <= work.right && window.bottom <= work.bottom &&
             label.bottom <= client.bottom && label.bottom - label.top > 2 * 17,
         L"the area of sides 1e154 is shown whole, over further lines, on the screen");
