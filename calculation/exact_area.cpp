@@ -85,8 +85,8 @@ mpz_class thousandths_of(const mpz_class &product, const mpz_class &place) {
     twice = sqrt(mpz_class(product * 250'000));
     // A root of no more digits than the power is below it: a thin or flat
     // triangle's area need not make the power.
-    twice = mpz_sizeinbase(twice.get_mpz_t(), 10) <= scale ? mpz_class(0)
-                                                           : twice / power_of_ten(scale.get_ui());
+    const auto digits = static_cast<unsigned long>(mpz_sizeinbase(twice.get_mpz_t(), 10));
+    twice = digits <= scale ? mpz_class(0) : mpz_class(twice / power_of_ten(scale.get_ui()));
   }
   return (twice + 1) / 2;
 }
