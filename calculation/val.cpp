@@ -167,8 +167,9 @@ SideReading read_whole(std::string_view text, int base, bool negative) {
     overflow();
   }
   std::array<char, std::numeric_limits<std::uint64_t>::digits10 + 1> decimal{};
-  const auto written =
-      std::to_chars(decimal.data(), decimal.data() + decimal.size(), magnitude).ptr;
+  const auto written = static_cast<std::size_t>(
+      std::to_chars(decimal.data(), decimal.data() + decimal.size(), magnitude).ptr -
+      decimal.data());
   const auto value = static_cast<double>(magnitude);
   return {.value = negative ? -value : value,
           .value_is_exact = fits_a_double(magnitude),
