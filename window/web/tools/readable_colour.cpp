@@ -46,7 +46,7 @@ Hsl hsl_of(Rgb colour) {
   return {hue / 6, saturation, lightness};
 }
 
-Rgb rgb_of(Hsl colour) {
+Rgb rgb_of(const Hsl &colour) {
   const double reach = colour.saturation * std::min(colour.lightness, 1 - colour.lightness);
   const auto channel = [&](double offset) {
     const double sector = std::fmod(offset + colour.hue * 12, 12);
