@@ -23,7 +23,7 @@ wow64_runs_32_bit_code() {
     '  printf("%u-bit code ran\n", (unsigned)(8 * sizeof(void *)));' '  return 32;' '}' \
     >"$folder/wow64-probe.c"
   $compiler -o "$exe" "$folder/wow64-probe.c"
-  in_wow64_wine "timeout 120 wine $(printf %q "$exe"); status=\$?; wineserver -w; exit \$status" \
+  in_wow64_wine "timeout 300 wine $(printf %q "$exe"); status=\$?; wineserver -w; exit \$status" \
     >"$log" 2>&1 || status=$?
   printed=$(tr -d '\r' <"$log" | grep -m 1 'code ran' || true)
   local what="a 32-bit Windows console program built with $compiler, run by"
@@ -33,7 +33,7 @@ wow64_runs_32_bit_code() {
     return 0
   fi
   if ((status == 124)); then
-    what+=" did not end within 120 s"
+    what+=" did not end within 300 s"
   elif ((status > 128)); then
     what+=" was killed by SIG$(kill -l $((status - 128))) (exit status $status)"
   else
