@@ -8,22 +8,28 @@ DEBIAN_RELEASES=(bookworm trixie)
 
 own_release() { sed -n 's/^VERSION_CODENAME=//p' /etc/os-release; }
 
-# "deb URI SUITE COMPONENT" for release $1 and its security and updates
-# archives: this machine's own Debian archives with its release's name
-# changed (a company's or a local mirror, say), or DEBIAN_MIRROR and, where
-# set, DEBIAN_SECURITY_MIRROR.
+# "deb URI SUITE COMPONENT" for release $1 and those of its security and
+# updates archives that a release of its kind ($2: stable, the default,
+# testing or unstable) has: unstable has neither, testing no updates. They
+# are this machine's own Debian archives with its release's name changed (a
+# company's or a local mirror, say), or DEBIAN_MIRROR and, where set,
+# DEBIAN_SECURITY_MIRROR.
 debian_archives() {
-  local release=$1 own
-  if [[ -n ${DEBIAN_MIRROR-} ]]; then
-    echo "deb $DEBIAN_MIRROR $release main"
-    echo "deb $DEBIAN_MIRROR $release-updates main"
-    [[ -z ${DEBIAN_SECURITY_MIRROR-} ]] || echo "deb $DEBIAN_SECURITY_MIRROR $release-security main"
-    return
-  fi
-  own=$(own_release)
-  [[ -n $own ]] || return 0
-  apt-get indextargets --format 'deb $(REPO_URI) $(RELEASE) $(COMPONENT)' 'Identifier: Packages' \
-    'Origin: Debian' | grep -E " $own(-updates|-security)? " | sed "s/ $own/ $release/" | sort -u
+  local release=$1 kind=${2:-stable} own
+  {
+    if [[ -n ${DEBIAN_MIRROR-} ]]; then
+      echo "deb $DEBIAN_MIRROR $release main"
+      echo "deb $DEBIAN_MIRROR $release-updates main"
+      [[ -z ${DEBIAN_SECURITY_MIRROR-} ]] || echo "deb $DEBIAN_SECURITY_MIRROR $release-security main"
+    else
+      own=$(own_release)
+      [[ -z $own ]] ||
+        apt-get indextargets --format 'deb $(REPO_URI) $(RELEASE) $(COMPONENT)' \
+          'Identifier: Packages' 'Origin: Debian' | grep -E " $own(-updates|-security)? " |
+        sed "s/ $own/ $release/" | sort -u
+    fi
+  } | awk -v kind="$kind" '$3 ~ /-updates$/ && kind ~ /^(testing|unstable)$/ { next }
+    $3 ~ /-security$/ && kind == "unstable" { next } { print }'
 }
 
 # Lets this machine run programs built for architecture $1 under qemu-user:
@@ -66,8 +72,11 @@ make_debian_root() {
     { tail -n 20 "$root.debootstrap.log"; exit 1; }
   echo "Debian $release root made in $((SECONDS - started)) s"
   # The release as installed today, with its security and point-release
-  # updates (Firefox ESR comes through them).
-  as_root tee "$root/etc/apt/sources.list" >/dev/null <<<"$archives"
+  # updates (Firefox ESR comes through them) where it has them: its kind is
+  # in the Release file debootstrap fetched.
+  local kind
+  kind=$(awk '/^Suite: / { print $2; exit }' "$root"/var/lib/apt/lists/*_dists_"${release}"_*Release)
+  debian_archives "$release" "$kind" | as_root tee "$root/etc/apt/sources.list" >/dev/null
   # A mirror may serve a snapshot whose Release files are past their date.
   echo 'Acquire::Check-Valid-Until "false";' | as_root tee "$root/etc/apt/apt.conf.d/99snapshot" >/dev/null
   as_root cp /etc/resolv.conf "$root/etc/resolv.conf"

@@ -333,7 +333,8 @@ int wmain(int argc, wchar_t **argv) {
   // Enter in a box runs the area command.
   enter_sides(form, {L"5", L"5", L"8"});
   PostMessageW(form.boxes[2], WM_KEYDOWN, VK_RETURN, 1);
-  PostMessageW(form.boxes[2], WM_KEYUP, VK_RETURN, 0xC0000001);
+  // Released, and down before: the key-up flags, in a 32-bit LPARAM as well.
+  PostMessageW(form.boxes[2], WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001U));
   check(shows(form, prefix + L"12" + separator), L"Enter in a box shows the area of 5, 5, 8");
 
   // An error is reported in a box; the window and its result live on.

@@ -25,10 +25,18 @@ AreaOutcome area_command(const std::string &text1, const std::string &text2,
   try {
     auto caption = calculation::area_command(text1, text2, text3, decimal_separator);
     auto spoken = calculation::spoken_caption(caption, decimal_separator);
-    return {std::move(caption), std::move(spoken), false, {}, {}};
+    return {.caption = std::move(caption),
+            .spoken_caption = std::move(spoken),
+            .failed = false,
+            .error_title = {},
+            .error_text = {}};
   } catch (const runtime::Error &error) {
     auto report = runtime::report_of(error);
-    return {{}, {}, true, std::move(report.title), std::move(report.text)};
+    return {.caption = {},
+            .spoken_caption = {},
+            .failed = true,
+            .error_title = std::move(report.title),
+            .error_text = std::move(report.text)};
   }
 }
 

@@ -16,7 +16,7 @@ void show_menu(HWND box, LPARAM where) {
     // From the keyboard: at the result's top left corner.
     RECT place{};
     GetWindowRect(box, &place);
-    at = {place.left, place.top};
+    at = {.x = place.left, .y = place.top};
   }
   HMENU menu = CreatePopupMenu();
   if (menu == nullptr) {

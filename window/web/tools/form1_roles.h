@@ -14,9 +14,9 @@ struct CaptionOf {
 };
 
 inline constexpr std::array<CaptionOf, 3> side_captions = {{
-    {&form1::control("Label1"), &form1::control("Text1")},
-    {&form1::control("Label2"), &form1::control("Text2")},
-    {&form1::control("Label3"), &form1::control("Text3")},
+    {.label = &form1::control("Label1"), .box = &form1::control("Text1")},
+    {.label = &form1::control("Label2"), .box = &form1::control("Text2")},
+    {.label = &form1::control("Label3"), .box = &form1::control("Text3")},
 }};
 inline constexpr const form1::Control &default_button = form1::control("Command2");
 inline constexpr const form1::Control &result_label = form1::control("Label4");

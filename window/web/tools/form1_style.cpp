@@ -19,12 +19,18 @@ struct Scheme {
 // The stored window's background (the system's button face) and text, and
 // their counterparts for a dark scheme and for more contrast.
 constexpr std::array<Scheme, 4> schemes = {{
-    {"", {0xF0, 0xF0, 0xF0}, {0x00, 0x00, 0x00}},
-    {"(prefers-color-scheme: dark)", {0x20, 0x20, 0x20}, {0xF0, 0xF0, 0xF0}},
-    {"(prefers-contrast: more)", {0xFF, 0xFF, 0xFF}, {0x00, 0x00, 0x00}},
-    {"(prefers-color-scheme: dark) and (prefers-contrast: more)",
-     {0x00, 0x00, 0x00},
-     {0xFF, 0xFF, 0xFF}},
+    {.media = "",
+     .window = {.red = 0xF0, .green = 0xF0, .blue = 0xF0},
+     .window_text = {.red = 0x00, .green = 0x00, .blue = 0x00}},
+    {.media = "(prefers-color-scheme: dark)",
+     .window = {.red = 0x20, .green = 0x20, .blue = 0x20},
+     .window_text = {.red = 0xF0, .green = 0xF0, .blue = 0xF0}},
+    {.media = "(prefers-contrast: more)",
+     .window = {.red = 0xFF, .green = 0xFF, .blue = 0xFF},
+     .window_text = {.red = 0x00, .green = 0x00, .blue = 0x00}},
+    {.media = "(prefers-color-scheme: dark) and (prefers-contrast: more)",
+     .window = {.red = 0x00, .green = 0x00, .blue = 0x00},
+     .window_text = {.red = 0xFF, .green = 0xFF, .blue = 0xFF}},
 }};
 
 std::string hex(Rgb colour) {
@@ -56,9 +62,9 @@ std::string colours(const Scheme &scheme) {
     if (control.colour == form1::default_colour) {
       continue;
     }
-    const Rgb colour{static_cast<std::uint8_t>(form1::red_of(control.colour)),
-                     static_cast<std::uint8_t>(form1::green_of(control.colour)),
-                     static_cast<std::uint8_t>(form1::blue_of(control.colour))};
+    const Rgb colour{.red = static_cast<std::uint8_t>(form1::red_of(control.colour)),
+                     .green = static_cast<std::uint8_t>(form1::green_of(control.colour)),
+                     .blue = static_cast<std::uint8_t>(form1::blue_of(control.colour))};
     css += selector(control) +
            " { color: " + hex(stored_as_is ? colour : readable_text_colour(colour, scheme.window)) +
            "; }\n";

@@ -32,7 +32,7 @@ Hsl hsl_of(Rgb colour) {
   const double lightness = (most + least) / 2;
   const double chroma = most - least;
   if (chroma == 0) {
-    return {0, 0, lightness};
+    return {.hue = 0, .saturation = 0, .lightness = lightness};
   }
   const double saturation = chroma / (1 - std::abs(2 * lightness - 1));
   double hue = 0;
@@ -43,10 +43,10 @@ Hsl hsl_of(Rgb colour) {
   } else {
     hue = (red - green) / chroma + 4;
   }
-  return {hue / 6, saturation, lightness};
+  return {.hue = hue / 6, .saturation = saturation, .lightness = lightness};
 }
 
-Rgb rgb_of(Hsl colour) {
+Rgb rgb_of(const Hsl &colour) {
   const double reach = colour.saturation * std::min(colour.lightness, 1 - colour.lightness);
   const auto channel = [&](double offset) {
     const double sector = std::fmod(offset + colour.hue * 12, 12);
@@ -54,7 +54,7 @@ Rgb rgb_of(Hsl colour) {
         colour.lightness - reach * std::max(-1.0, std::min({sector - 3, 9 - sector, 1.0}));
     return static_cast<std::uint8_t>(std::lround(value * 255));
   };
-  return {channel(0), channel(8), channel(4)};
+  return {.red = channel(0), .green = channel(8), .blue = channel(4)};
 }
 
 } // namespace
@@ -75,7 +75,7 @@ Rgb readable_text_colour(Rgb stored, Rgb background) {
     }
     tint.lightness = std::clamp(tint.lightness + (dark ? 1.0 : -1.0) / 255, 0.0, 1.0);
   }
-  return dark ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
+  return dark ? Rgb{.red = 255, .green = 255, .blue = 255} : Rgb{.red = 0, .green = 0, .blue = 0};
 }
 
 } // namespace page
