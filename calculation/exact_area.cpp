@@ -29,20 +29,20 @@ struct Bounds {
 // above the unit are read, so a side far below it costs nothing.
 Bounds side_in_units(const DecimalNumber &side, const mpz_class &place) {
   if (side.is_zero()) {
-    return {0, 0};
+    return {.low = 0, .high = 0};
   }
   const mpz_class shift = side.exponent - place;
   if (shift >= 0) {
     const mpz_class units = mpz_class(side.digits, 10) * power_of_ten(shift.get_ui());
-    return {units, units};
+    return {.low = units, .high = units};
   }
   // The digits end in a non-zero one, so what is dropped is more than nothing.
   const mpz_class dropped = -shift;
   if (dropped >= static_cast<unsigned long>(side.digits.size())) {
-    return {0, 1};
+    return {.low = 0, .high = 1};
   }
   const mpz_class units(side.digits.substr(0, side.digits.size() - dropped.get_ui()), 10);
-  return {units, units + 1};
+  return {.low = units, .high = units + 1};
 }
 
 enum class Existence { refused, exists, undecided };
