@@ -100,16 +100,19 @@ std::optional<mpz_class> exact_area_in_thousandths(const std::array<DecimalNumbe
                   [](const auto &side) { return side.is_negative(); })) {
     return std::nullopt;
   }
-  std::optional<mpz_class> top;
-  std::optional<mpz_class> bottom;
-  for (const auto &side : sides) {
-    if (!side.is_zero()) {
-      top = top ? std::max(*top, side.magnitude()) : side.magnitude();
-      bottom = bottom ? std::min(*bottom, side.exponent) : side.exponent;
-    }
-  }
-  if (!top) {
+  // The place above every side's leading digit, and that of the lowest digit.
+  const auto is_non_zero = [](const DecimalNumber &side) { return !side.is_zero(); };
+  const auto first = std::find_if(sides.begin(), sides.end(), is_non_zero);
+  if (first == sides.end()) {
     return mpz_class(0);
+  }
+  mpz_class top = first->magnitude();
+  mpz_class bottom = first->exponent;
+  for (const auto &side : sides) {
+    if (is_non_zero(side)) {
+      top = std::max(top, side.magnitude());
+      bottom = std::min(bottom, side.exponent);
+    }
   }
 
   // The sides are taken to a number of decimal places below 10^top, every
@@ -118,10 +121,10 @@ std::optional<mpz_class> exact_area_in_thousandths(const std::array<DecimalNumbe
   // bounds are the sides themselves, but a side far smaller than the others
   // decides it long before: it is too small to close or open the triangle or
   // to move the area by a thousandth.
-  const mpz_class every_place = *top - *bottom;
+  const mpz_class every_place = top - bottom;
   for (mpz_class places = 40;; places *= 4) {
     places = std::min(places, every_place);
-    const mpz_class place = *top - places;
+    const mpz_class place = top - places;
     const std::array units = {side_in_units(sides[0], place), side_in_units(sides[1], place),
                               side_in_units(sides[2], place)};
     const auto exists = existence(units);
@@ -132,11 +135,10 @@ std::optional<mpz_class> exact_area_in_thousandths(const std::array<DecimalNumbe
       continue;
     }
     // Sides below a hundredth make an area below 0.000044.
-    if (*top <= -2) {
+    if (top <= -2) {
       return mpz_class(0);
     }
-    const mpz_class least =
-        thousandths_of(heron_product(units, &Bounds::low, &Bounds::high), place);
+    mpz_class least = thousandths_of(heron_product(units, &Bounds::low, &Bounds::high), place);
     const mpz_class most = thousandths_of(heron_product(units, &Bounds::high, &Bounds::low), place);
     if (least == most) {
       if (least > largest_area_in_thousandths()) {
